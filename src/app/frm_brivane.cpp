@@ -1,0 +1,95 @@
+#include "app/frm_brivane.h"
+
+#include "app/icone.h"
+#include "app/onglet.h"
+#include "entry/separateur.h"
+#include "tabs/disposition.h"
+#include "tabs/page_conversion.h"
+#include "tabs/page_gicleur.h"
+#include "tabs/page_masse_volumique.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace app {
+
+namespace {
+// Client area of the window, twips.
+constexpr int largeurClient = 13305;
+constexpr int hauteurClient = 7695;
+
+// A page still waiting for its calculator.
+QWidget* pageVide(const QString& nom) {
+    auto* page = new QWidget;
+    page->setObjectName(nom);
+    return page;
+}
+} // namespace
+
+FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("FrmBrivane"));
+    setWindowTitle(QStringLiteral("Brivane"));
+    setWindowIcon(iconeBrivane());
+    creerMenus();
+
+    Onglet_ = new Onglet(this);
+    Onglet_->setFixedSize(tabs::pixels(largeurClient), tabs::pixels(hauteurClient));
+    pageConversion_ = new tabs::PageConversion;
+    pageConversion_->setObjectName(QStringLiteral("PageConversion"));
+    pageGicleur_ = new tabs::PageGicleur;
+    pageGicleur_->setObjectName(QStringLiteral("PageGicleur"));
+    pageMasseVolumique_ = new tabs::PageMasseVolumique;
+    pageMasseVolumique_->setObjectName(QStringLiteral("PageMasse_Vol"));
+    Onglet_->addTab(pageConversion_, QStringLiteral("Conversion d'unité"));
+    Onglet_->addTab(pageVide(QStringLiteral("PagePCI_PCS")), QStringLiteral("PCI/PCS"));
+    Onglet_->addTab(pageGicleur_, QStringLiteral("Gicleur fioul"));
+    Onglet_->addTab(pageVide(QStringLiteral("PageExpansion")),
+                    QStringLiteral("Vase d'expansion chauffage"));
+    Onglet_->addTab(pageVide(QStringLiteral("PageDeperdition")),
+                    QStringLiteral("Déperditions conduite"));
+    Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
+    Onglet_->addTab(pageVide(QStringLiteral("PageCombustion")), QStringLiteral("Combustion"));
+    Onglet_->addTab(pageVide(QStringLiteral("PageCond_Fumees")),
+                    QStringLiteral("Conduit de fumées"));
+    Onglet_->addTab(pageVide(QStringLiteral("PageExpansionSanitaire")),
+                    QStringLiteral("Vase d'expansion sanitaire"));
+    setCentralWidget(Onglet_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+    Onglet_->setCurrentIndex(3);
+}
+
+void FrmBrivane::creerMenus() {
+    auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName(QStringLiteral("MnuFichier"));
+    auto* quitter = fichier->addAction(QStringLiteral("&Quitter"));
+    quitter->setObjectName(QStringLiteral("MnuQuitter"));
+    connect(quitter, &QAction::triggered, this, &FrmBrivane::MnuQuitter_Click);
+
+    auto* point = menuBar()->addMenu(QStringLiteral("&?"));
+    point->setObjectName(QStringLiteral("MnuPoint"));
+    auto* aide = point->addAction(QStringLiteral("&Aide"));
+    aide->setObjectName(QStringLiteral("MnuAide"));
+    aide->setEnabled(false);
+    auto* aPropos = point->addAction(QStringLiteral("A propos de &Brivane..."));
+    aPropos->setObjectName(QStringLiteral("MnuAPropos"));
+    aPropos->setEnabled(false);
+}
+
+// Start-up, before the window is shown: the separator first, since every
+// number written from here on uses it. No calculation runs.
+void FrmBrivane::Form_Load() {
+    ModGeneral::Lire_Separateur_Decimal();
+    pageConversion_->afficherUnitesInitiales();
+    pageGicleur_->ecrireValeursInitiales();
+    pageGicleur_->remplirGamme();
+}
+
+void FrmBrivane::MnuQuitter_Click() {
+    close();
+}
+
+} // namespace app

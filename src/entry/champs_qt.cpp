@@ -1,0 +1,193 @@
+#include "entry/champs_qt.h"
+
+#include "entry/controle_saisie.h"
+#include "entry/nombres.h"
+#include "entry/separateur.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace entry {
+
+namespace {
+
+// The cleaning's view of a line edit. setText raises textChanged at once,
+// so the family's Change handling runs again, nested, as the cleaning expects.
+class ChampLigne : public ChampSaisie {
+public:
+    explicit ChampLigne(QLineEdit* champ) : champ_(champ) {}
+    std::u16string texte() const override { return champ_->text().toStdU16String(); }
+    void remplacerTexte(const std::u16string& texte) override {
+        champ_->setText(QString::fromStdU16String(texte));
+    }
+    void selectionner(int debut, int longueur) override {
+        if (longueur == 0)
+            champ_->setCursorPosition(debut);
+        else
+            champ_->setSelection(debut, longueur);
+    }
+
+private:
+    QLineEdit* champ_;
+};
+
+bool estEntree(const QKeyEvent* touche) {
+    return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
+}
+
+// A nested Change handling deeper than this is a loop, not a cleaning.
+constexpr int profondeurMaximale = 8;
+
+} // namespace
+
+QString texteDouble(double valeur) {
+    return QString::fromStdU16String(ecrireDouble(valeur, ModGeneral::Separateur_Decimal()));
+}
+
+QString texteSimple(float valeur) {
+    return QString::fromStdU16String(ecrireSimple(valeur, ModGeneral::Separateur_Decimal()));
+}
+
+std::vector<int> indicesJusqua(int nombre) {
+    std::vector<int> indices;
+    for (int i = 0; i < nombre; ++i)
+        indices.push_back(i);
+    return indices;
+}
+
+QString nomIndexe(const QString& nom, int index) {
+    return QStringLiteral("%1(%2)").arg(nom).arg(index);
+}
+
+FamilleChamps::FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
+                             Comportement comportement)
+    : QObject(page), comportement_(std::move(comportement)) {
+    for (const int index : indices) {
+        auto* champ = new QLineEdit(QStringLiteral("0"), page);
+        champ->setObjectName(nomIndexe(nom, index));
+        champ->installEventFilter(this);
+        connect(champ, &QLineEdit::textChanged, this, [this, index] { change(index); });
+        champs_[index] = champ;
+        indices_[champ] = index;
+    }
+}
+
+QLineEdit* FamilleChamps::champ(int index) const {
+    const auto it = champs_.find(index);
+    return it == champs_.end() ? nullptr : it->second;
+}
+
+QString FamilleChamps::texte(int index) const {
+    return champ(index)->text();
+}
+
+void FamilleChamps::ecrire(int index, const QString& texte) {
+    champ(index)->setText(texte);
+}
+
+std::optional<double> FamilleChamps::lireDouble(int index) const {
+    return entry::lireDouble(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
+}
+
+std::optional<float> FamilleChamps::lireSimple(int index) const {
+    return entry::lireSimple(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
+}
+
+void FamilleChamps::rendreFocus(int index) {
+    champ(index)->setFocus(Qt::OtherFocusReason);
+    champ(index)->selectAll();
+}
+
+void FamilleChamps::change(int index) {
+    if (profondeur_ >= profondeurMaximale)
+        return;
+    ++profondeur_;
+    ChampLigne champ(champs_.at(index));
+    Controle_Saisie(champ, ModGeneral::Separateur_Decimal());
+    if (comportement_.apresNettoyage)
+        comportement_.apresNettoyage(index);
+    --profondeur_;
+}
+
+bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {
+    const auto it = indices_.find(objet);
+    if (it == indices_.end())
+        return false;
+    auto* champ = static_cast<QLineEdit*>(objet);
+    switch (evenement->type()) {
+    case QEvent::KeyPress: {
+        auto* touche = static_cast<QKeyEvent*>(evenement);
+        const QChar separateur(ModGeneral::Separateur_Decimal());
+        const QString texte = touche->text();
+        if ((texte == QLatin1String(",") || texte == QLatin1String(".")) &&
+            texte.front() != separateur) {
+            const int code = separateur == u',' ? Qt::Key_Comma : Qt::Key_Period;
+            QKeyEvent remplacee(QEvent::KeyPress, code, touche->modifiers(), QString(separateur),
+                                touche->isAutoRepeat(), touche->count());
+            QCoreApplication::sendEvent(champ, &remplacee);
+            return true;
+        }
+        if (estEntree(touche) && comportement_.entree)
+            comportement_.entree(it->second);
+        return false;
+    }
+    case QEvent::FocusIn: {
+        const auto raison = static_cast<QFocusEvent*>(evenement)->reason();
+        if (raison == Qt::PopupFocusReason || raison == Qt::ActiveWindowFocusReason)
+            return false;
+        champ->selectAll();
+        // The click that gave the focus would otherwise place the caret and
+        // drop the selection.
+        focusParSouris_ = raison == Qt::MouseFocusReason ? objet : nullptr;
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+        if (focusParSouris_ == objet) {
+            focusParSouris_ = nullptr;
+            return true;
+        }
+        return false;
+    case QEvent::FocusOut:
+        focusParSouris_ = nullptr;
+        return false;
+    default:
+        return false;
+    }
+}
+
+FamilleListes::FamilleListes(QWidget* page, const QString& nom, const std::vector<int>& indices,
+                             ActionIndex entree)
+    : QObject(page), entree_(std::move(entree)) {
+    for (const int index : indices) {
+        auto* liste = new QComboBox(page);
+        liste->setObjectName(nomIndexe(nom, index));
+        liste->setEditable(false);
+        QPalette palette = liste->palette();
+        const QColor jauneClair(255, 255, 192);
+        palette.setColor(QPalette::Button, jauneClair);
+        palette.setColor(QPalette::Base, jauneClair);
+        liste->setPalette(palette);
+        liste->installEventFilter(this);
+        listes_[index] = liste;
+        indices_[liste] = index;
+    }
+}
+
+QComboBox* FamilleListes::liste(int index) const {
+    const auto it = listes_.find(index);
+    return it == listes_.end() ? nullptr : it->second;
+}
+
+bool FamilleListes::eventFilter(QObject* objet, QEvent* evenement) {
+    const auto it = indices_.find(objet);
+    if (it != indices_.end() && evenement->type() == QEvent::KeyPress &&
+        estEntree(static_cast<QKeyEvent*>(evenement)) && entree_)
+        entree_(it->second);
+    return false;
+}
+
+} // namespace entry

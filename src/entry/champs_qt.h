@@ -1,0 +1,86 @@
+// The Qt side of the entry fields: a control array of line edits (or of
+// pick-only unit lists) sharing one set of handlers, as every tab needs.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace entry {
+
+// A handler of a control array, given the index of the member that raised it.
+using ActionIndex = std::function<void(int index)>;
+
+// Entry fields "Nom(i)": a typed "," or "." becomes the system separator,
+// every change runs the cleaning (then the family's own extra handling),
+// Enter runs the family's calculation, taking the focus selects all.
+class FamilleChamps : public QObject {
+public:
+    struct Comportement {
+        ActionIndex apresNettoyage; // extra Change handling, may be empty
+        ActionIndex entree;         // what Enter runs, may be empty
+    };
+
+    FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
+                  Comportement comportement);
+
+    QLineEdit* champ(int index) const;
+    QString texte(int index) const;
+    void ecrire(int index, const QString& texte);
+    // The field's text read as a number with the system separator; nullopt
+    // while it holds a lone "-" (a single beyond range reads as an infinity).
+    std::optional<double> lireDouble(int index) const;
+    std::optional<float> lireSimple(int index) const;
+    // Puts the focus back on a field after a refusal, its text selected.
+    void rendreFocus(int index);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void change(int index);
+
+    Comportement comportement_;
+    std::map<int, QLineEdit*> champs_;
+    std::map<const QObject*, int> indices_;
+    QObject* focusParSouris_ = nullptr;
+    int profondeur_ = 0;
+};
+
+// Pick-only lists "Nom(i)" with the light yellow background of the unit and
+// fuel lists; Enter runs the family's calculation.
+class FamilleListes : public QObject {
+public:
+    FamilleListes(QWidget* page, const QString& nom, const std::vector<int>& indices,
+                  ActionIndex entree);
+
+    QComboBox* liste(int index) const;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    ActionIndex entree_;
+    std::map<int, QComboBox*> listes_;
+    std::map<const QObject*, int> indices_;
+};
+
+// A number as a label or a field shows it, with the system separator.
+QString texteDouble(double valeur);
+QString texteSimple(float valeur);
+
+// 0, 1, … nombre − 1: the indices of a control array without gaps.
+std::vector<int> indicesJusqua(int nombre);
+
+// "Nom(i)", the object name of a member of a control array.
+QString nomIndexe(const QString& nom, int index);
+
+} // namespace entry

@@ -1,0 +1,66 @@
+#include "entry/controle_saisie.h"
+
+#include "entry/nombres.h"
+
+namespace entry {
+
+namespace {
+void curseurEnFin(ChampSaisie& champ) {
+    champ.selectionner(static_cast<int>(champ.texte().size()), 0);
+}
+
+void toutSelectionner(ChampSaisie& champ) {
+    champ.selectionner(0, static_cast<int>(champ.texte().size()));
+}
+} // namespace
+
+// Each step reads the text as it stands now: a replacement made by an earlier
+// step has already been cleaned again by the nested Change handling.
+void Controle_Saisie(ChampSaisie& champ, char16_t separateur) {
+    std::u16string texte = champ.texte();
+
+    // A lone "-": the user is starting a negative number.
+    if (texte == u"-")
+        return;
+
+    // A "-" typed after the number is dropped.
+    if (texte.size() > 1 && texte.back() == u'-') {
+        texte.pop_back();
+        champ.remplacerTexte(texte);
+        curseurEnFin(champ);
+        return;
+    }
+
+    // A lone separator becomes "0," so that the number reads at once.
+    if (texte.size() == 1 && texte[0] == separateur) {
+        champ.remplacerTexte(std::u16string(u"0") + separateur);
+        curseurEnFin(champ);
+        return;
+    }
+
+    // No leading zero before a digit: "05" becomes "5".
+    texte = champ.texte();
+    if (texte.size() >= 2 && texte[0] == u'0' && texte[1] != separateur) {
+        champ.remplacerTexte(texte.substr(1));
+        curseurEnFin(champ);
+    }
+
+    // A sign against the separator ("-," or ",-") is no number.
+    texte = champ.texte();
+    const std::u16string signeSeparateur = std::u16string(u"-") + separateur;
+    const std::u16string separateurSigne = std::u16string(1, separateur) + u"-";
+    if (texte.find(signeSeparateur) != std::u16string::npos ||
+        texte.find(separateurSigne) != std::u16string::npos) {
+        champ.remplacerTexte(u"0");
+        toutSelectionner(champ);
+    }
+
+    // Anything else that does not read as a number becomes "0", selected so
+    // that the next key typed replaces it.
+    if (!lireDouble(champ.texte(), separateur)) {
+        champ.remplacerTexte(u"0");
+        toutSelectionner(champ);
+    }
+}
+
+} // namespace entry

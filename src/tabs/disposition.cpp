@@ -1,0 +1,46 @@
+#include "tabs/disposition.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tabs {
+
+void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur) {
+    controle->setGeometry(pixels(gauche - gauchePage), pixels(haut - hautPage), pixels(largeur),
+                          pixels(hauteur));
+}
+
+QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
+                int largeur, int hauteur) {
+    auto* label = new QLabel(texte, page);
+    label->setObjectName(nom);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placer(label, gauche, haut, largeur, hauteur);
+    return label;
+}
+
+QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
+                 int hauteur) {
+    auto* label = new QLabel(QStringLiteral("0"), page);
+    label->setObjectName(nom);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Base);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setIndent(3);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    placer(label, gauche, haut, largeur, hauteur);
+    return label;
+}
+
+QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
+                    int hauteur, const QString& texte) {
+    auto* cmd = new QPushButton(texte, page);
+    cmd->setObjectName(nom);
+    cmd->setAutoDefault(false);
+    placer(cmd, gauche, haut, largeur, hauteur);
+    return cmd;
+}
+
+} // namespace tabs

@@ -1,0 +1,104 @@
+#include "tabs/page_conversion.h"
+
+#include "calc/conversion.h"
+#include "entry/champs_qt.h"
+#include "entry/separateur.h"
+#include "tabs/disposition.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace tabs {
+
+namespace {
+
+using calc::conversion::Grandeur;
+
+struct Rangee {
+    Grandeur grandeur;
+    const char16_t* legende;
+    const char16_t* uniteGauche; // shown at start
+    const char16_t* uniteDroite;
+    int gauche, haut; // left field, twips
+};
+
+const std::array<Rangee, 5> rangees = {{
+    {Grandeur::Temperature, u"Degrés", u"°C", u"°K", 840, 1920},
+    {Grandeur::Pression, u"Pression", u"mCE", u"bar", 840, 3960},
+    {Grandeur::Puissance, u"Puissance", u"W", u"kW", 3960, 6120},
+    {Grandeur::Energie, u"Ènergie", u"W/h", u"kW/h", 7080, 1920},
+    {Grandeur::Debit, u"Débit", u"m3/h", u"l/h", 7080, 3960},
+}};
+
+QString texte(const char16_t* t) {
+    return QString::fromUtf16(t);
+}
+
+} // namespace
+
+PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
+    const auto convertir = [this](int index) { CmdConversion_Click(index); };
+    TxtConversion = new entry::FamilleChamps(this, QStringLiteral("TxtConversion"),
+                                             entry::indicesJusqua(10), {nullptr, convertir});
+    CmbConversion = new entry::FamilleListes(this, QStringLiteral("CmbConversion"),
+                                             entry::indicesJusqua(10), convertir);
+
+    constexpr int hauteur = 315;
+    for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
+        const Rangee& rangee = rangees[static_cast<std::size_t>(r)];
+        const int x = rangee.gauche;
+        const int y = rangee.haut;
+        const int gauche = 2 * r;
+        const int droite = 2 * r + 1;
+
+        auto* titre = legende(this, entry::nomIndexe(QStringLiteral("LblCOnversion"), r),
+                              texte(rangee.legende), x + 2160, y - 480, 1215, 255);
+        titre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+        placer(TxtConversion->champ(gauche), x, y, 1215, hauteur);
+        placer(CmbConversion->liste(gauche), x + 1200, y, 855, hauteur);
+        placer(TxtConversion->champ(droite), x + 3480, y, 1215, hauteur);
+        placer(CmbConversion->liste(droite), x + 4680, y, 855, hauteur);
+        for (const int i : {gauche, droite})
+            for (const auto& unite : calc::conversion::unites(rangee.grandeur))
+                CmbConversion->liste(i)->addItem(QString::fromStdU16String(unite));
+
+        const QString nomBouton = QStringLiteral("CmdConversion");
+        auto* versDroite =
+            bouton(this, entry::nomIndexe(nomBouton, gauche), x + 2160, y, 495, hauteur);
+        auto* versGauche = bouton(this, entry::nomIndexe(nomBouton, droite), x + 2880, y, 495,
+                                  hauteur, QStringLiteral("<"));
+        connect(versDroite, &QPushButton::clicked, this,
+                [this, gauche] { CmdConversion_Click(gauche); });
+        connect(versGauche, &QPushButton::clicked, this,
+                [this, droite] { CmdConversion_Click(droite); });
+    }
+}
+
+void PageConversion::afficherUnitesInitiales() {
+    for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
+        const Rangee& rangee = rangees[static_cast<std::size_t>(r)];
+        CmbConversion->liste(2 * r)->setCurrentText(texte(rangee.uniteGauche));
+        CmbConversion->liste(2 * r + 1)->setCurrentText(texte(rangee.uniteDroite));
+    }
+}
+
+void PageConversion::CmdConversion_Click(int index) {
+    if (index < 0 || index > 9)
+        return;
+    const int partenaire = index % 2 == 0 ? index + 1 : index - 1;
+    const Rangee& rangee = rangees[static_cast<std::size_t>(index / 2)];
+    const auto resultat = calc::conversion::convertir(
+        rangee.grandeur, TxtConversion->texte(index).toStdU16String(),
+        CmbConversion->liste(index)->currentText().toStdU16String(),
+        CmbConversion->liste(partenaire)->currentText().toStdU16String(),
+        ModGeneral::Separateur_Decimal());
+    if (resultat)
+        TxtConversion->ecrire(partenaire, QString::fromStdU16String(*resultat));
+}
+
+} // namespace tabs
