@@ -43,4 +43,13 @@ QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int
     return cmd;
 }
 
+void ordreTabulation(const std::vector<QWidget*>& controles) {
+    QWidget* precedent = nullptr;
+    for (QWidget* controle : controles) {
+        if (precedent != nullptr)
+            QWidget::setTabOrder(precedent, controle);
+        precedent = controle;
+    }
+}
+
 } // namespace tabs

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -36,5 +38,8 @@ QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int la
 // A calculate button, caption ">" unless told otherwise.
 QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
                     int hauteur, const QString& texte = QStringLiteral(">"));
+
+// The order in which the Tab key moves through a page's controls.
+void ordreTabulation(const std::vector<QWidget*>& controles);
 
 } // namespace tabs

@@ -48,6 +48,7 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
                                              entry::indicesJusqua(10), convertir);
 
     constexpr int hauteur = 315;
+    std::vector<QWidget*> tabulation;
     for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
         const Rangee& rangee = rangees[static_cast<std::size_t>(r)];
         const int x = rangee.gauche;
@@ -76,7 +77,11 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
                 [this, gauche] { CmdConversion_Click(gauche); });
         connect(versGauche, &QPushButton::clicked, this,
                 [this, droite] { CmdConversion_Click(droite); });
+        tabulation.insert(tabulation.end(),
+                          {TxtConversion->champ(gauche), CmbConversion->liste(gauche), versDroite,
+                           versGauche, TxtConversion->champ(droite), CmbConversion->liste(droite)});
     }
+    ordreTabulation(tabulation);
 }
 
 void PageConversion::afficherUnitesInitiales() {

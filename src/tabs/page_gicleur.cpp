@@ -88,6 +88,9 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
     LstGicleur->setSelectionMode(QAbstractItemView::SingleSelection);
     placer(LstGicleur, 9240, 3600, 2055, 2400);
 
+    ordreTabulation({TxtGicleur->champ(3), TxtGicleur->champ(0), TxtGicleur->champ(1),
+                     TxtGicleur->champ(2), calculer, LstGicleur});
+
     avertissement_ = legende(this, QStringLiteral("LblGic(12)"),
                              QStringLiteral("Plage d'utilisation dépassée ! (gicleur de 0,35 à "
                                             "5,5 Us gal/h) "),

@@ -120,6 +120,11 @@ private slots:
             QVERIFY(action->shortcut().isEmpty());
     }
 
+    // Qt's own texts, such as the line edits' context menu, speak French.
+    void traductionQt() {
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("Co&ller"));
+    }
+
     void quitterFermeLaFenetre() {
         auto fenetre = ouvrir("C.UTF-8");
         QVERIFY(QTest::qWaitForWindowExposed(fenetre.get()));

@@ -1,3 +1,4 @@
+#include "aide_separateur.h"
 #include "calc/conversion.h"
 
 #include "entry/nombres.h"
@@ -13,14 +14,6 @@ using namespace calc::conversion;
 
 namespace {
 
-// The tables are written with ','; this puts the separator under test in.
-std::u16string avec(std::u16string texte, char16_t separateur) {
-    for (auto& c : texte)
-        if (c == u',')
-            c = separateur;
-    return texte;
-}
-
 std::string utf8(std::u16string_view texte) {
     std::string s;
     for (const char16_t c : texte) {
@@ -34,6 +27,14 @@ std::string utf8(std::u16string_view texte) {
     return s;
 }
 
+struct CasConversion {
+    Grandeur grandeur;
+    const char16_t* source;
+    const char16_t* de;
+    const char16_t* vers;
+    const char16_t* attendu;
+};
+
 class Conversion : public ::testing::TestWithParam<char16_t> {
 protected:
     char16_t sep() const { return GetParam(); }
@@ -43,19 +44,18 @@ protected:
         return calc::conversion::convertir(g, avec(texte, sep()), de, vers, sep());
     }
 
+    template <std::size_t N> void verifier(const CasConversion (&cas)[N]) const {
+        for (const auto& c : cas) {
+            SCOPED_TRACE(utf8(c.source) + " " + utf8(c.de) + " -> " + utf8(c.vers));
+            EXPECT_EQ(convertir(c.grandeur, c.source, c.de, c.vers), avec(c.attendu, sep()));
+        }
+    }
+
     double lire(const std::optional<std::u16string>& texte) const {
         const auto v = texte ? entry::lireDouble(*texte, sep()) : std::nullopt;
         EXPECT_TRUE(v.has_value()) << "no readable result";
         return v.value_or(NAN);
     }
-};
-
-struct CasConversion {
-    Grandeur grandeur;
-    const char16_t* source;
-    const char16_t* de;
-    const char16_t* vers;
-    const char16_t* attendu;
 };
 
 TEST_P(Conversion, ValeursDeReference) {
@@ -81,10 +81,7 @@ TEST_P(Conversion, ValeursDeReference) {
         {G::Debit, u"1", u"m3/mn", u"m3/h", u"60"},
         {G::Debit, u"1", u"l/mn", u"m3/h", u"0,06"},
     };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(utf8(c.source) + " " + utf8(c.de) + " -> " + utf8(c.vers));
-        EXPECT_EQ(convertir(c.grandeur, c.source, c.de, c.vers), avec(c.attendu, sep()));
-    }
+    verifier(cas);
 }
 
 // Same unit, and hPa/mbar which are the same size: the text is copied as
@@ -100,10 +97,7 @@ TEST_P(Conversion, CopieDuTexte) {
         {G::Pression, u"1E2", u"hPa", u"mbar", u"100"},
         {G::Debit, u"  7,5 ", u"l/h", u"l/h", u"7,5"},
     };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(utf8(c.source) + " " + utf8(c.de) + " -> " + utf8(c.vers));
-        EXPECT_EQ(convertir(c.grandeur, c.source, c.de, c.vers), avec(c.attendu, sep()));
-    }
+    verifier(cas);
 }
 
 TEST_P(Conversion, DestinationLaisseeTelleQuelle) {

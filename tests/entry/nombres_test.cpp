@@ -1,3 +1,4 @@
+#include "aide_separateur.h"
 #include "entry/nombres.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,6 @@
 using namespace entry;
 
 namespace {
-
-// The tables are written with ','; this puts the separator under test in.
-std::u16string avec(std::u16string texte, char16_t separateur) {
-    for (auto& c : texte)
-        if (c == u',')
-            c = separateur;
-    return texte;
-}
 
 char16_t autre(char16_t separateur) {
     return separateur == u',' ? u'.' : u',';

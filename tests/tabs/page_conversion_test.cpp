@@ -126,6 +126,20 @@ private slots:
         QCOMPARE(champ(source)->text(), saisie);
     }
 
+    // Tab runs along each row, left to right, then to the next row down.
+    void ordreTabulation() {
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        champ(0)->setFocus();
+        const QList<QWidget*> attendus = {liste(0), bouton(0), bouton(1),
+                                          champ(1), liste(1),  champ(2)};
+        for (QWidget* attendu : attendus) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), attendu);
+        }
+        QCOMPARE(champ(2)->selectedText(), QStringLiteral("0"));
+    }
+
     // Enter in a field converts from it, as the arrow pointing away from it.
     void entreeDansUnChamp() {
         aide::taper(champ(3), "2");
