@@ -20,6 +20,24 @@ QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gau
     return label;
 }
 
+QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte, int gauche,
+                        int hautBoite, int largeur, int lignes) {
+    constexpr int hauteurLigne = 210;
+    auto* label = legende(page, nom, texte, gauche, hautBoite - 60 - lignes * hauteurLigne, largeur,
+                          lignes * hauteurLigne);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    return label;
+}
+
+QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
+                     int largeurBoite, int hautBoite) {
+    auto* label =
+        legende(page, nom, texte, gaucheBoite + largeurBoite + 60, hautBoite + 45, 0, 255);
+    // As wide as its text, so that it never lies over a button beside it.
+    label->resize(label->sizeHint().width(), label->height());
+    return label;
+}
+
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
                  int hauteur) {
     auto* label = new QLabel(QStringLiteral("0"), page);

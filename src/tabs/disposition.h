@@ -32,6 +32,15 @@ void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
 QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
                 int largeur, int hauteur);
 
+// A caption right above a field or result box whose top is `hautBoite`: its
+// last line stands against the box whatever the number of lines it wraps into.
+QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte, int gauche,
+                        int hautBoite, int largeur, int lignes = 1);
+
+// A unit label right of a field or result box.
+QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
+                     int largeurBoite, int hautBoite);
+
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
 

@@ -15,19 +15,10 @@ namespace {
 
 const QString echec = QStringLiteral("#####");
 
-QLabel* unite(QWidget* page, int index, const QString& texte, int gauche, int haut) {
-    return legende(page, entry::nomIndexe(QStringLiteral("LblGic"), index), texte, gauche,
-                   haut + 45, 900, 255);
-}
+constexpr int largeurBoite = 1095;
 
-// A caption standing right above its field or result box, its last line
-// against the box whatever the number of lines it wraps into.
-void legendeAuDessus(QWidget* page, int index, const QString& texte, int gauche, int haut,
-                     int largeur, int lignes) {
-    constexpr int hauteurLigne = 210;
-    auto* label = legende(page, entry::nomIndexe(QStringLiteral("LblGic"), index), texte, gauche,
-                          haut - 60 - lignes * hauteurLigne, largeur, lignes * hauteurLigne);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+QString LblGic(int index) {
+    return entry::nomIndexe(QStringLiteral("LblGic"), index);
 }
 
 } // namespace
@@ -51,9 +42,11 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
         {2, 1, 2, "Pression de la pompe", "bars", 9480},
     };
     for (const Entree& e : entrees) {
-        legendeAuDessus(this, e.legende, QString::fromUtf8(e.texte), e.gauche, 2400, 2160, 2);
-        placer(TxtGicleur->champ(e.champ), e.gauche, 2400, 1095, 315);
-        unite(this, e.unite, QString::fromUtf8(e.texteUnite), e.gauche + 1155, 2400);
+        legendeAuDessus(this, LblGic(e.legende), QString::fromUtf8(e.texte), e.gauche, 2400, 2160,
+                        2);
+        placer(TxtGicleur->champ(e.champ), e.gauche, 2400, largeurBoite, 315);
+        uniteADroite(this, LblGic(e.unite), QString::fromUtf8(e.texteUnite), e.gauche, largeurBoite,
+                     2400);
     }
 
     auto* calculer = bouton(this, QStringLiteral("CmdGicleur"), 5400, 3600, 495, 315);
@@ -73,13 +66,16 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
     };
     for (int i = 0; i < 3; ++i) {
         const Sortie& s = sorties[i];
-        legendeAuDessus(this, s.legende, QString::fromUtf8(s.texte), 6000, s.haut, 3000, s.lignes);
-        LblGicleur[static_cast<std::size_t>(i)] = resultat(
-            this, entry::nomIndexe(QStringLiteral("LblGicleur"), i), 6000, s.haut, 1095, 315);
-        unite(this, s.unite, QString::fromUtf8(s.texteUnite), 7155, s.haut);
+        legendeAuDessus(this, LblGic(s.legende), QString::fromUtf8(s.texte), 6000, s.haut, 3000,
+                        s.lignes);
+        LblGicleur[static_cast<std::size_t>(i)] =
+            resultat(this, entry::nomIndexe(QStringLiteral("LblGicleur"), i), 6000, s.haut,
+                     largeurBoite, 315);
+        uniteADroite(this, LblGic(s.unite), QString::fromUtf8(s.texteUnite), 6000, largeurBoite,
+                     s.haut);
     }
 
-    legendeAuDessus(this, 13,
+    legendeAuDessus(this, LblGic(13),
                     QStringLiteral("Gamme de gicleurs de 0,35 à 5,5 Us gal/h (liste non "
                                    "exhaustive)"),
                     9240, 3600, 3600, 2);
@@ -91,7 +87,7 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
     ordreTabulation({TxtGicleur->champ(3), TxtGicleur->champ(0), TxtGicleur->champ(1),
                      TxtGicleur->champ(2), calculer, LstGicleur});
 
-    avertissement_ = legende(this, QStringLiteral("LblGic(12)"),
+    avertissement_ = legende(this, LblGic(12),
                              QStringLiteral("Plage d'utilisation dépassée ! (gicleur de 0,35 à "
                                             "5,5 Us gal/h) "),
                              2880, 6480, 7335, 255);

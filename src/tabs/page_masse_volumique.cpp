@@ -23,21 +23,20 @@ constexpr int xResultat2 = 5880;
 constexpr int largeurBoite = 1215;
 constexpr int hauteurBoite = 315;
 
-QLabel* libelle(QWidget* page, int index, const QString& texte, int gauche, int haut, int largeur) {
-    return legende(page, entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index), texte, gauche,
-                   haut, largeur, 255);
+QString LblMasse_Vol(int index) {
+    return entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index);
 }
 
-// Heading right above a box, unit label right of it.
+// Heading right above a box (none over a second column), unit label right of it.
 void entoure(QWidget* page, int titre, const QString& texteTitre, int unite,
              const QString& texteUnite, int gauche, int haut, int largeurTitre) {
     if (titre >= 0)
-        libelle(page, titre, texteTitre, gauche, haut - 270, largeurTitre);
-    libelle(page, unite, texteUnite, gauche + largeurBoite + 60, haut + 45, 1500);
+        legendeAuDessus(page, LblMasse_Vol(titre), texteTitre, gauche, haut, largeurTitre);
+    uniteADroite(page, LblMasse_Vol(unite), texteUnite, gauche, largeurBoite, haut);
 }
 
 QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
-    auto* titre = libelle(page, index, texte, xChamp, haut, 6000);
+    auto* titre = legende(page, LblMasse_Vol(index), texte, xChamp, haut, 6000, 255);
     QFont gras = titre->font();
     gras.setBold(true);
     titre->setFont(gras);
