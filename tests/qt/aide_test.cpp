@@ -1,39 +1,22 @@
 #include "qt/aide_test.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <QTimer>
 
 namespace aide {
 
-void taper(QLineEdit* champ, const QString& touches) {
-    champ->setFocus(Qt::OtherFocusReason);
-    champ->selectAll();
-    QTest::keyClicks(champ, touches);
-}
-
-BoiteVue repondreBoite(const std::function<void()>& action) {
-    BoiteVue vue;
-    // The box runs its own event loop: look for it from a timer, a bounded
-    // number of times.
-    int essais = 0;
+QString repondreBoite(const std::function<void()>& action) {
+    QString vue;
+    // The box runs its own event loop: look for it from a timer.
     QTimer minuterie;
     minuterie.setInterval(10);
     QObject::connect(&minuterie, &QTimer::timeout, [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (boite == nullptr) {
-            if (++essais > 300)
-                minuterie.stop();
+        if (boite == nullptr)
             return;
-        }
         minuterie.stop();
-        vue.vue = true;
-        vue.titre = boite->windowTitle();
-        vue.texte = boite->text();
-        vue.icone = boite->icon();
-        vue.boutons = static_cast<int>(boite->buttons().size());
+        vue = QStringList{boite->windowTitle(), QString::number(boite->icon()),
+                          QString::number(boite->buttons().size()), boite->text()}
+                  .join(" | ");
         if (auto* ok = boite->button(QMessageBox::Ok))
             QTest::mouseClick(ok, Qt::LeftButton);
         else
@@ -43,10 +26,6 @@ BoiteVue repondreBoite(const std::function<void()>& action) {
     action();
     minuterie.stop();
     return vue;
-}
-
-QString avecSeparateur(QString texte, QChar separateur) {
-    return texte.replace(QLatin1Char(','), separateur);
 }
 
 } // namespace aide

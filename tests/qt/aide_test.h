@@ -1,37 +1,73 @@
-// Helpers shared by the Qt Test suites: finding controls by object name,
-// typing into a field through real key events, answering a modal box.
+// Helpers shared by the Qt Test suites.
 #pragma once
 
+#include "app/demarrage.h"
+#include "entry/separateur.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QString>
-#include <QWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include <functional>
-
-class QLineEdit;
+#include <memory>
 
 namespace aide {
 
-template <typename T> T* trouver(const QWidget* racine, const QString& nom) {
-    return racine->findChild<T*>(nom);
+// Member `index` of the control array `nom` under `racine` (any pointer).
+template <typename T> T* trouver(const auto& racine, const QString& nom, int index) {
+    return racine->template findChild<T*>(QStringLiteral("%1(%2)").arg(nom).arg(index));
+}
+// The texts of members 0 to nombre − 1 of a control array.
+template <typename T> QStringList textes(const auto& racine, const QString& nom, int nombre) {
+    QStringList vus;
+    for (int i = 0; i < nombre; ++i)
+        vus << trouver<T>(racine, nom, i)->text();
+    return vus;
 }
 
 // Gives the field the focus, selects its whole text and types `touches`.
-void taper(QLineEdit* champ, const QString& touches);
+inline void taper(QLineEdit* champ, const QString& touches) {
+    champ->setFocus(Qt::OtherFocusReason);
+    champ->selectAll();
+    QTest::keyClicks(champ, touches);
+}
+// The field's text, its selection in brackets or else its caret as "|".
+inline QString vu(const QLineEdit* champ) {
+    QString texte = champ->text();
+    if (champ->hasSelectedText())
+        return texte.insert(champ->selectionEnd(), u']').insert(champ->selectionStart(), u'[');
+    return texte.insert(champ->cursorPosition(), u'|');
+}
+// Runs `action`, answering with OK the first modal message box it opens;
+// gives "title | icon | buttons | text" of that box, "" when none opened.
+QString repondreBoite(const std::function<void()>& action);
 
-// What a modal message box showed before it was answered with OK.
-struct BoiteVue {
-    bool vue = false;
-    QString titre;
-    QString texte;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    int boutons = 0;
-};
+// `texte` with the given separator in place of every ",".
+inline QString avecSeparateur(QString texte, QChar separateur) {
+    return texte.replace(u',', separateur);
+}
+// "0,45 2,17": the words of `texte`, with the given separator.
+inline QStringList valeurs(const QString& texte, QChar separateur = u',') {
+    return avecSeparateur(texte, separateur).split(u' ');
+}
+// The separator of the current row, "." for "… [.]" and "," otherwise, put in force.
+inline QChar fixerSeparateur() {
+    const QChar separateur = QByteArray(QTest::currentDataTag()).endsWith("[.]") ? u'.' : u',';
+    ModGeneral::Fixer_Separateur_Decimal(separateur.unicode());
+    return separateur;
+}
 
-// Runs `action`, answering with OK the first modal message box it opens.
-BoiteVue repondreBoite(const std::function<void()>& action);
-
-// "1,5" with the given separator in place of every ",".
-QString avecSeparateur(QString texte, QChar separateur);
+// A row of a data table, then the same row twice, "nom [,]" and "nom [.]".
+template <typename... V> void ligne(const QString& nom, const V&... valeurs) {
+    (QTest::newRow(qPrintable(nom)) << ... << valeurs);
+}
+template <typename... V> void deuxSeparateurs(const QString& nom, const V&... valeurs) {
+    ligne(nom + " [,]", valeurs...);
+    ligne(nom + " [.]", valeurs...);
+}
 
 } // namespace aide
