@@ -120,6 +120,13 @@ void PageMasseVolumique::ecrire(int resultat, double valeur) {
     LblResult_Masse_Vol[static_cast<std::size_t>(resultat)]->setText(entry::texteDouble(valeur));
 }
 
+// A temperature out of range: the warning, then the field again, its text selected.
+void PageMasseVolumique::refuser(int champ, RefusTemperature refus, const QString& tropBasse,
+                                 const QString& tropHaute) {
+    app::Avertir(this, refus == RefusTemperature::TropBasse ? tropBasse : tropHaute);
+    TxtMasse_Vol->rendreFocus(champ);
+}
+
 void PageMasseVolumique::calculerEau() {
     // A lone "-" is no temperature yet: nothing is computed.
     const auto t = TxtMasse_Vol->lireSimple(0);
@@ -127,12 +134,9 @@ void PageMasseVolumique::calculerEau() {
         return;
     const auto eau = calc::masse_volumique::calculerEau(*t);
     if (const auto* refus = std::get_if<RefusTemperature>(&eau)) {
-        app::Avertir(this, *refus == RefusTemperature::TropBasse
-                               ? QStringLiteral("La température de l'eau doit être supérieure "
-                                                "ou égale à 0 °C !")
-                               : QStringLiteral("La température de l'eau doit être inférieure "
-                                                "ou égale à 150 °C !"));
-        TxtMasse_Vol->rendreFocus(0);
+        refuser(0, *refus,
+                QStringLiteral("La température de l'eau doit être supérieure ou égale à 0 °C !"),
+                QStringLiteral("La température de l'eau doit être inférieure ou égale à 150 °C !"));
         return;
     }
     const auto& e = std::get<calc::masse_volumique::Eau>(eau);
@@ -150,12 +154,9 @@ void PageMasseVolumique::calculerAir() {
     const auto resultat = calc::masse_volumique::calculerAir(*TxtMasse_Vol->lireSimple(1), *T,
                                                              *TxtMasse_Vol->lireSimple(2), *X);
     if (const auto* refus = std::get_if<RefusTemperature>(&resultat)) {
-        app::Avertir(this, *refus == RefusTemperature::TropBasse
-                               ? QStringLiteral("La température de l'air doit être supérieure "
-                                                "ou égale à -20 °C !")
-                               : QStringLiteral("La température de l'air doit être inférieure "
-                                                "ou égale à 60 °C !"));
-        TxtMasse_Vol->rendreFocus(1);
+        refuser(1, *refus,
+                QStringLiteral("La température de l'air doit être supérieure ou égale à -20 °C !"),
+                QStringLiteral("La température de l'air doit être inférieure ou égale à 60 °C !"));
         return;
     }
     using Humide = calc::masse_volumique::Air::Humide;

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "calc/masse_volumique.h"
+
 #include <array>
 
 class QLabel;
@@ -24,6 +26,8 @@ public:
 private:
     void calculerEau();
     void calculerAir();
+    void refuser(int champ, calc::masse_volumique::RefusTemperature refus, const QString& tropBasse,
+                 const QString& tropHaute);
     void ecrire(int resultat, double valeur);
 
     entry::FamilleChamps* TxtMasse_Vol;
