@@ -71,7 +71,7 @@ std::optional<double> Gicleur(float puissance, float& pression, float rendement,
     return std::nullopt;
 }
 
-std::optional<Resultat> calculer(float puissance, float rendement, float pression, float pci,
+std::optional<Resultat> calculer(float puissance, float pression, float rendement, float pci,
                                  double puissanceDouble, double rendementDouble) {
     float p = pression;
     const auto taille = Gicleur(puissance, p, rendement, pci);

@@ -36,7 +36,7 @@ struct Resultat {
 // The tab's calculation: the search run on the single readings, the flow on
 // the double readings of power and efficiency. nullopt: the three results
 // show "#####".
-std::optional<Resultat> calculer(float puissance, float rendement, float pression, float pci,
+std::optional<Resultat> calculer(float puissance, float pression, float rendement, float pci,
                                  double puissanceDouble, double rendementDouble);
 
 } // namespace calc::gicleur

@@ -39,7 +39,8 @@ bool estEntree(const QKeyEvent* touche) {
     return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
 }
 
-// A nested Change handling deeper than this is a loop, not a cleaning.
+// The cleaning nests at most four times on its own replacements; deeper
+// than this is a loop, not a cleaning.
 constexpr int profondeurMaximale = 8;
 
 } // namespace
@@ -95,6 +96,13 @@ std::optional<double> FamilleChamps::lireDouble(int index) const {
 
 std::optional<float> FamilleChamps::lireSimple(int index) const {
     return entry::lireSimple(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
+}
+
+bool FamilleChamps::sontDesNombres(std::initializer_list<int> indices) const {
+    for (const int index : indices)
+        if (!lireDouble(index))
+            return false;
+    return true;
 }
 
 void FamilleChamps::rendreFocus(int index) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <vector>
@@ -39,6 +40,9 @@ public:
     // while it holds a lone "-" (a single beyond range reads as an infinity).
     std::optional<double> lireDouble(int index) const;
     std::optional<float> lireSimple(int index) const;
+    // Whether every one of these fields holds a number: while one holds a
+    // lone "-", the calculation reading them does nothing.
+    bool sontDesNombres(std::initializer_list<int> indices) const;
     // Puts the focus back on a field after a refusal, its text selected.
     void rendreFocus(int index);
 

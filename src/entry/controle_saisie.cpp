@@ -23,9 +23,12 @@ void Controle_Saisie(ChampSaisie& champ, char16_t separateur) {
     if (texte == u"-")
         return;
 
-    // A "-" typed after the number is dropped.
+    // A "-" typed after the number is dropped. Each removal would clean the
+    // shorter text again and drop the next "-": a pasted "5---" loses them
+    // all at once, which ends on the same text without nesting once a "-".
     if (texte.size() > 1 && texte.back() == u'-') {
-        texte.pop_back();
+        while (texte.size() > 1 && texte.back() == u'-')
+            texte.pop_back();
         champ.remplacerTexte(texte);
         curseurEnFin(champ);
         return;
@@ -38,10 +41,14 @@ void Controle_Saisie(ChampSaisie& champ, char16_t separateur) {
         return;
     }
 
-    // No leading zero before a digit: "05" becomes "5".
+    // No leading zero before a digit: "05" becomes "5". As above, "0007"
+    // loses its zeros at once rather than one nested cleaning at a time.
     texte = champ.texte();
     if (texte.size() >= 2 && texte[0] == u'0' && texte[1] != separateur) {
-        champ.remplacerTexte(texte.substr(1));
+        std::size_t zeros = 0;
+        while (texte.size() - zeros >= 2 && texte[zeros] == u'0' && texte[zeros + 1] != separateur)
+            ++zeros;
+        champ.remplacerTexte(texte.substr(zeros));
         curseurEnFin(champ);
     }
 

@@ -204,8 +204,4 @@ double relireDouble(double valeur) {
     return lireDouble(ecrireDouble(valeur, u'.'), u'.').value_or(valeur);
 }
 
-float relireSimple(float valeur) {
-    return lireSimple(ecrireSimple(valeur, u'.'), u'.').value_or(valeur);
-}
-
 } // namespace entry

@@ -34,6 +34,5 @@ double Round(double valeur, int decimales);
 // The value a label shows once `valeur` is written into it and read back:
 // several results are computed from what another label displays.
 double relireDouble(double valeur);
-float relireSimple(float valeur);
 
 } // namespace entry

@@ -111,12 +111,10 @@ void PageGicleur::remplirGamme() {
 }
 
 void PageGicleur::CmdGicleur_Click() {
-    // A field holding a lone "-" is no number yet: nothing is computed.
-    for (int i = 0; i < 4; ++i)
-        if (!TxtGicleur->lireDouble(i))
-            return;
+    if (!TxtGicleur->sontDesNombres({0, 1, 2, 3}))
+        return;
     const auto resultat = calc::gicleur::calculer(
-        *TxtGicleur->lireSimple(0), *TxtGicleur->lireSimple(1), *TxtGicleur->lireSimple(2),
+        *TxtGicleur->lireSimple(0), *TxtGicleur->lireSimple(2), *TxtGicleur->lireSimple(1),
         *TxtGicleur->lireSimple(3), *TxtGicleur->lireDouble(0), *TxtGicleur->lireDouble(1));
     if (!resultat) {
         for (QLabel* label : LblGicleur)

@@ -128,11 +128,9 @@ void PageMasseVolumique::refuser(int champ, RefusTemperature refus, const QStrin
 }
 
 void PageMasseVolumique::calculerEau() {
-    // A lone "-" is no temperature yet: nothing is computed.
-    const auto t = TxtMasse_Vol->lireSimple(0);
-    if (!TxtMasse_Vol->lireDouble(0) || !t)
+    if (!TxtMasse_Vol->sontDesNombres({0}))
         return;
-    const auto eau = calc::masse_volumique::calculerEau(*t);
+    const auto eau = calc::masse_volumique::calculerEau(*TxtMasse_Vol->lireSimple(0));
     if (const auto* refus = std::get_if<RefusTemperature>(&eau)) {
         refuser(0, *refus,
                 QStringLiteral("La température de l'eau doit être supérieure ou égale à 0 °C !"),
@@ -147,12 +145,11 @@ void PageMasseVolumique::calculerEau() {
 }
 
 void PageMasseVolumique::calculerAir() {
-    const auto T = TxtMasse_Vol->lireDouble(1);
-    const auto X = TxtMasse_Vol->lireDouble(2);
-    if (!T || !X)
+    if (!TxtMasse_Vol->sontDesNombres({1, 2}))
         return;
-    const auto resultat = calc::masse_volumique::calculerAir(*TxtMasse_Vol->lireSimple(1), *T,
-                                                             *TxtMasse_Vol->lireSimple(2), *X);
+    const auto resultat = calc::masse_volumique::calculerAir(
+        *TxtMasse_Vol->lireSimple(1), *TxtMasse_Vol->lireDouble(1), *TxtMasse_Vol->lireSimple(2),
+        *TxtMasse_Vol->lireDouble(2));
     if (const auto* refus = std::get_if<RefusTemperature>(&resultat)) {
         refuser(1, *refus,
                 QStringLiteral("La température de l'air doit être supérieure ou égale à -20 °C !"),

@@ -21,11 +21,11 @@ float puissancePour(double taille, double p) {
 }
 
 TEST(Gicleur, Exemples) {
-    const auto r = calculer(20, 0.9f, 10, 10.25f, 20, 0.9).value();
+    const auto r = calculer(20, 10, 0.9f, 10.25f, 20, 0.9).value();
     EXPECT_EQ(std::tuple(r.gicleur, r.pression, r.debit, r.rangee),
               std::tuple(0.45, 11.11f, 2.17, 2));
     // The flow comes from the double readings: 2.665 as a single is below the half.
-    EXPECT_EQ(calculer(2.665f, 1, 10, 1, 2.665, 1).value().debit, 2.67);
+    EXPECT_EQ(calculer(2.665f, 10, 1, 1, 2.665, 1).value().debit, 2.67);
     // 1.05 at 1 bar is no size: 0.11 bar more gives 1.00 at once.
     float p = 1;
     EXPECT_EQ(Gicleur(13.86f, p, 0.9f, 10.25f), 1.0);
@@ -38,7 +38,7 @@ TEST(Gicleur, ChaqueTaille) {
         EXPECT_EQ(Modulo(gamme[i], 0.05), 0.0f) << gamme[i];
         // Just below half-way to the next multiple: the walk meets the size first.
         const float q = puissancePour(gamme[i] + 0.024, 10);
-        const auto r = calculer(q, 1, 10, 1, q, 1).value();
+        const auto r = calculer(q, 10, 1, 1, q, 1).value();
         EXPECT_EQ(std::pair(static_cast<float>(r.gicleur), r.rangee), std::pair(gamme[i], i));
     }
     for (const double absente : {0.70, 0.80, 0.90, 0.95, 1.05})
@@ -62,12 +62,12 @@ TEST(Gicleur, Refus) {
     EXPECT_FALSE(Gicleur(20, p, std::numeric_limits<float>::infinity(), 10.25f));
     EXPECT_EQ(p, 10.0f);
     // Below 0.35 at the start; then a zero or negative field.
-    EXPECT_FALSE(calculer(5, 0.9f, 8, 10.25f, 5, 0.9));
-    EXPECT_FALSE(calculer(-20, 0.9f, 10, 10.25f, -20, 0.9));
-    EXPECT_FALSE(calculer(20, 0, 10, 10.25f, 20, 0));
-    EXPECT_FALSE(calculer(20, 0.9f, 0, 10.25f, 20, 0.9));
-    EXPECT_FALSE(calculer(20, 0.9f, -1, 10.25f, 20, 0.9));
-    EXPECT_FALSE(calculer(20, 0.9f, 10, 0, 20, 0.9));
+    EXPECT_FALSE(calculer(5, 8, 0.9f, 10.25f, 5, 0.9));
+    EXPECT_FALSE(calculer(-20, 10, 0.9f, 10.25f, -20, 0.9));
+    EXPECT_FALSE(calculer(20, 10, 0, 10.25f, 20, 0));
+    EXPECT_FALSE(calculer(20, 0, 0.9f, 10.25f, 20, 0.9));
+    EXPECT_FALSE(calculer(20, -1, 0.9f, 10.25f, 20, 0.9));
+    EXPECT_FALSE(calculer(20, 10, 0.9f, 0, 20, 0.9));
 }
 
 } // namespace

@@ -53,6 +53,8 @@ private slots:
         aide::ligne("champ vidé puis chiffre", "1\b8", "8|");
         aide::ligne("exposant écrit", "=1E3", "1E3|");
         aide::ligne("séparateur moins écrit", "=,-", "0,|");
+        aide::ligne("moins en série écrits", "=20---------", "20|");
+        aide::ligne("zéros en série écrits", "=00000000000,5", "0,5|");
     }
     void frappe() {
         QFETCH(QString, touches);

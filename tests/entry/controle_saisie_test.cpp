@@ -39,12 +39,31 @@ TEST_P(ControleSaisie, Nettoyage) {
     const struct {
         const char16_t *saisi, *attendu;
         Curseur curseur;
-    } cas[] = {{u"-", u"-", Intact},     {u"-0", u"-0", Intact},   {u"0,5", u"0,5", Intact},
-               {u"1E3", u"1E3", Intact}, {u"12-", u"12", EnFin},   {u"--", u"-", EnFin},
-               {u",", u"0,", EnFin},     {u",-", u"0,", EnFin},    {u"05", u"5", EnFin},
-               {u"007", u"7", EnFin},    {u"00,5", u"0,5", EnFin}, {u"-,5", u"0", Tout},
-               {u"1,2,3", u"0", Tout},   {u"abc", u"0", Tout},     {u"5-3", u"0", Tout},
-               {u"", u"0", Tout},        {u"1;5", u"0", Tout}};
+    } cas[] = {{u"-", u"-", Intact},
+               {u"-0", u"-0", Intact},
+               {u"0,5", u"0,5", Intact},
+               {u"1E3", u"1E3", Intact},
+               {u"12-", u"12", EnFin},
+               {u"--", u"-", EnFin},
+               {u",", u"0,", EnFin},
+               {u",-", u"0,", EnFin},
+               {u"05", u"5", EnFin},
+               {u"007", u"7", EnFin},
+               {u"00,5", u"0,5", EnFin},
+               {u"-,5", u"0", Tout},
+               {u"1,2,3", u"0", Tout},
+               {u"abc", u"0", Tout},
+               {u"5-3", u"0", Tout},
+               {u"", u"0", Tout},
+               {u"1;5", u"0", Tout},
+               // Pasted runs end as the one-at-a-time cleaning would, well
+               // within the nesting bound of the field.
+               {u"5------------", u"5", EnFin},
+               {u"-----------", u"-", EnFin},
+               {u"000000000007", u"7", EnFin},
+               {u"0000000000,5", u"0,5", EnFin},
+               {u"00000000000", u"0", EnFin},
+               {u"0000-", u"0", EnFin}};
     for (const auto& c : cas) {
         auto saisi = t(c.saisi);
         std::replace(saisi.begin(), saisi.end(), u';', autre()); // ';': the other separator
