@@ -23,9 +23,10 @@ void Controle_Saisie(ChampSaisie& champ, char16_t separateur) {
     if (texte == u"-")
         return;
 
-    // A "-" typed after the number is dropped. Each removal would clean the
-    // shorter text again and drop the next "-": a pasted "5---" loses them
-    // all at once, which ends on the same text without nesting once a "-".
+    // A "-" typed after the number is dropped. A pasted "5---" loses all its
+    // trailing "-" in one replacement: removing them one at a time, each
+    // removal cleaning the shorter text again, ends on the same text but
+    // nests once per "-".
     if (texte.size() > 1 && texte.back() == u'-') {
         while (texte.size() > 1 && texte.back() == u'-')
             texte.pop_back();

@@ -38,6 +38,12 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
     return label;
 }
 
+void mettreEnGras(QLabel* label) {
+    QFont gras = label->font();
+    gras.setBold(true);
+    label->setFont(gras);
+}
+
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
                  int hauteur) {
     auto* label = new QLabel(QStringLiteral("0"), page);

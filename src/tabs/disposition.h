@@ -41,6 +41,9 @@ QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte,
 QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
                      int largeurBoite, int hautBoite);
 
+// Sets a label's text in bold, for headings and warnings.
+void mettreEnGras(QLabel* label);
+
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
 

@@ -37,9 +37,7 @@ void entoure(QWidget* page, int titre, const QString& texteTitre, int unite,
 
 QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
     auto* titre = legende(page, LblMasse_Vol(index), texte, xChamp, haut, 6000, 255);
-    QFont gras = titre->font();
-    gras.setBold(true);
-    titre->setFont(gras);
+    mettreEnGras(titre);
     return titre;
 }
 
