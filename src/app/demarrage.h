@@ -8,4 +8,9 @@ namespace app {
 // small font the twips layout is drawn for, Qt's own texts in French.
 void preparerApplication(QApplication& application);
 
+// Whether the program has somewhere to show its window: a display or a
+// platform named by the environment (DISPLAY, WAYLAND_DISPLAY,
+// QT_QPA_PLATFORM) or by a "-platform NAME" argument.
+bool affichageIndique(int argc, const char* const argv[]);
+
 } // namespace app

@@ -3,10 +3,11 @@
 #include "app/icone.h"
 #include "app/onglet.h"
 #include "entry/separateur.h"
-#include "tabs/disposition.h"
+#include "entry/separateur_qt.h"
 #include "tabs/page_conversion.h"
 #include "tabs/page_gicleur.h"
 #include "tabs/page_masse_volumique.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QLayout>
@@ -35,7 +36,7 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     creerMenus();
 
     Onglet_ = new Onglet(this);
-    Onglet_->setFixedSize(tabs::pixels(largeurClient), tabs::pixels(hauteurClient));
+    Onglet_->setFixedSize(ui::pixels(largeurClient), ui::pixels(hauteurClient));
     pageConversion_ = new tabs::PageConversion;
     pageConversion_->setObjectName(QStringLiteral("PageConversion"));
     pageGicleur_ = new tabs::PageGicleur;
@@ -82,7 +83,7 @@ void FrmBrivane::creerMenus() {
 // Start-up, before the window is shown: the separator first, since every
 // number written from here on uses it. No calculation runs.
 void FrmBrivane::Form_Load() {
-    ModGeneral::Lire_Separateur_Decimal();
+    ModGeneral::Lire_Separateur_Decimal(entry::separateurSelonQt);
     pageConversion_->afficherUnitesInitiales();
     pageGicleur_->ecrireValeursInitiales();
     pageGicleur_->remplirGamme();

@@ -4,31 +4,19 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-// Without a display Qt only prints a stack of platform errors: say what to do.
-bool affichageDisponible() {
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* valeur = std::getenv(variable);
-        if (valeur != nullptr && valeur[0] != '\0')
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
-    if (!affichageDisponible()) {
-        std::fputs("brivane: no display found (DISPLAY is not set).\n"
-                   "Start it from a desktop session, or without one, for instance:\n"
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a display Qt only prints a stack of platform errors: say what to do.
+    if (!app::affichageIndique(argc, argv)) {
+        std::fputs("brivane : aucun affichage trouvé (DISPLAY n'est pas défini).\n"
+                   "Lancez Brivane depuis une session de bureau ou, sans elle, par exemple :\n"
                    "  xvfb-run -a ./build/src/brivane\n"
-                   "  QT_QPA_PLATFORM=offscreen ./build/src/brivane\n",
+                   "  ./build/src/brivane -platform offscreen\n",
                    stderr);
         return 2;
     }
+#endif
     QApplication application(argc, argv);
     app::preparerApplication(application);
     app::FrmBrivane fenetre;

@@ -1,6 +1,6 @@
 #include "app/onglet.h"
 
-#include "tabs/disposition.h"
+#include "ui/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,7 +17,7 @@ EnTetesDeuxRangs::EnTetesDeuxRangs(QWidget* parent) : QTabBar(parent) {
 }
 
 int EnTetesDeuxRangs::hauteurRang() const {
-    return tabs::pixels(tabs::hauteurRangOnglets);
+    return ui::pixels(ui::hauteurRangOnglets);
 }
 
 int EnTetesDeuxRangs::rangs() const {

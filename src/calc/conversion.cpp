@@ -115,7 +115,12 @@ std::optional<std::u16string> convertir(Grandeur grandeur, std::u16string_view t
     const auto ecrit = entry::lireDouble(texte, separateur);
     if (!ecrit)
         return std::nullopt;
-    return entry::ecrireDouble(entry::Round(*ecrit, decimales(grandeur)), separateur);
+    auto arrondi = entry::ecrireDouble(entry::Round(*ecrit, decimales(grandeur)), separateur);
+    // Near the largest double, 15 digits can round past it: a text the
+    // destination could not read as a number is no result.
+    if (!entry::lireDouble(arrondi, separateur))
+        return std::nullopt;
+    return arrondi;
 }
 
 } // namespace calc::conversion

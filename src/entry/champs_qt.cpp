@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPalette>
 
 namespace entry {
@@ -45,6 +46,15 @@ constexpr int profondeurMaximale = 8;
 
 } // namespace
 
+void lancerCalcul(const std::function<void()>& calcul) {
+    if (!calcul)
+        return;
+    try {
+        calcul();
+    } catch (const std::exception&) {
+    }
+}
+
 QString texteDouble(double valeur) {
     return QString::fromStdU16String(ecrireDouble(valeur, ModGeneral::Separateur_Decimal()));
 }
@@ -78,8 +88,7 @@ FamilleChamps::FamilleChamps(QWidget* page, const QString& nom, const std::vecto
 }
 
 QLineEdit* FamilleChamps::champ(int index) const {
-    const auto it = champs_.find(index);
-    return it == champs_.end() ? nullptr : it->second;
+    return champs_.at(index);
 }
 
 QString FamilleChamps::texte(int index) const {
@@ -114,10 +123,10 @@ void FamilleChamps::change(int index) {
     if (profondeur_ >= profondeurMaximale)
         return;
     ++profondeur_;
-    ChampLigne champ(champs_.at(index));
-    Controle_Saisie(champ, ModGeneral::Separateur_Decimal());
+    ChampLigne ligne(champ(index));
+    Controle_Saisie(ligne, ModGeneral::Separateur_Decimal());
     if (comportement_.apresNettoyage)
-        comportement_.apresNettoyage(index);
+        lancerCalcul([this, index] { comportement_.apresNettoyage(index); });
     --profondeur_;
 }
 
@@ -140,7 +149,7 @@ bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {
             return true;
         }
         if (estEntree(touche) && comportement_.entree)
-            comportement_.entree(it->second);
+            lancerCalcul([this, index = it->second] { comportement_.entree(index); });
         return false;
     }
     case QEvent::FocusIn: {
@@ -148,17 +157,26 @@ bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {
         if (raison == Qt::PopupFocusReason || raison == Qt::ActiveWindowFocusReason)
             return false;
         champ->selectAll();
-        // The click that gave the focus would otherwise place the caret and
-        // drop the selection.
+        // The press that gave the focus, and any drag until its release,
+        // would otherwise place the caret or select part of the text.
         focusParSouris_ = raison == Qt::MouseFocusReason ? objet : nullptr;
+        boutonEnfonce_ = false;
         return false;
     }
     case QEvent::MouseButtonPress:
-        if (focusParSouris_ == objet) {
+    case QEvent::MouseButtonDblClick:
+        if (focusParSouris_ != objet)
+            return false;
+        boutonEnfonce_ = true;
+        return true;
+    case QEvent::MouseMove:
+        return focusParSouris_ == objet && boutonEnfonce_;
+    case QEvent::MouseButtonRelease:
+        if (focusParSouris_ != objet || !boutonEnfonce_)
+            return false;
+        if (static_cast<QMouseEvent*>(evenement)->buttons() == Qt::NoButton)
             focusParSouris_ = nullptr;
-            return true;
-        }
-        return false;
+        return true;
     case QEvent::FocusOut:
         focusParSouris_ = nullptr;
         return false;
@@ -186,15 +204,14 @@ FamilleListes::FamilleListes(QWidget* page, const QString& nom, const std::vecto
 }
 
 QComboBox* FamilleListes::liste(int index) const {
-    const auto it = listes_.find(index);
-    return it == listes_.end() ? nullptr : it->second;
+    return listes_.at(index);
 }
 
 bool FamilleListes::eventFilter(QObject* objet, QEvent* evenement) {
     const auto it = indices_.find(objet);
     if (it != indices_.end() && evenement->type() == QEvent::KeyPress &&
         estEntree(static_cast<QKeyEvent*>(evenement)) && entree_)
-        entree_(it->second);
+        lancerCalcul([this, index = it->second] { entree_(index); });
     return false;
 }
 

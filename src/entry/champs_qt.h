@@ -20,6 +20,12 @@ namespace entry {
 // A handler of a control array, given the index of the member that raised it.
 using ActionIndex = std::function<void(int index)>;
 
+// Runs a calculation started by the user (a button, Enter, a field's change).
+// Each calculator reports its own failures; should anything still be thrown,
+// it ends here, the results left as they stand, instead of unwinding through
+// Qt's event loop and ending the program.
+void lancerCalcul(const std::function<void()>& calcul);
+
 // Entry fields "Nom(i)": a typed "," or "." becomes the system separator,
 // every change runs the cleaning (then the family's own extra handling),
 // Enter runs the family's calculation, taking the focus selects all.
@@ -33,6 +39,7 @@ public:
     FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
                   Comportement comportement);
 
+    // The member of that index; the index must be one of the family's.
     QLineEdit* champ(int index) const;
     QString texte(int index) const;
     void ecrire(int index, const QString& texte);
@@ -55,7 +62,10 @@ private:
     Comportement comportement_;
     std::map<int, QLineEdit*> champs_;
     std::map<const QObject*, int> indices_;
+    // A field given the focus by a mouse press: the mouse leaves its
+    // selection alone until the button comes up.
     QObject* focusParSouris_ = nullptr;
+    bool boutonEnfonce_ = false;
     int profondeur_ = 0;
 };
 
@@ -66,6 +76,7 @@ public:
     FamilleListes(QWidget* page, const QString& nom, const std::vector<int>& indices,
                   ActionIndex entree);
 
+    // The member of that index; the index must be one of the family's.
     QComboBox* liste(int index) const;
 
 protected:

@@ -50,9 +50,15 @@ char16_t Separateur_Decimal() {
     return separateurCourant;
 }
 
-void Lire_Separateur_Decimal() {
+void Lire_Separateur_Decimal(const SeparateurDeNom& repli) {
     const auto nom = entry::localeNumeriqueSysteme();
-    const auto separateur = nom ? entry::separateurDeLocale(*nom) : std::nullopt;
+    if (!nom) {
+        separateurCourant = u'.';
+        return;
+    }
+    auto separateur = entry::separateurDeLocale(*nom);
+    if (!separateur && repli)
+        separateur = repli(*nom);
     separateurCourant = separateur.value_or(u',');
 }
 

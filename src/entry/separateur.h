@@ -2,6 +2,7 @@
 // entry field and every number written or read.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,9 +11,14 @@ namespace ModGeneral {
 // The separator in force ("," until Lire_Separateur_Decimal has run).
 char16_t Separateur_Decimal();
 
-// Reads the separator of the system's numeric locale; "," when the lookup
-// fails or gives nothing.
-void Lire_Separateur_Decimal();
+// The separator of a named locale from another source than the C library.
+using SeparateurDeNom = std::function<std::optional<char16_t>(const std::string& nom)>;
+
+// Reads the separator of the system's numeric locale, named by LC_ALL, then
+// LC_NUMERIC, then LANG (the first one set); none set is the C locale, ".".
+// A locale the C library cannot load (not generated on this machine) is
+// asked of `repli`; "," when nobody knows it.
+void Lire_Separateur_Decimal(const SeparateurDeNom& repli = {});
 
 // Sets the separator directly (tests run under both "," and ".").
 void Fixer_Separateur_Decimal(char16_t separateur);

@@ -1,5 +1,7 @@
 #include "tabs/disposition.h"
 
+#include "entry/champs_qt.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,10 +61,12 @@ QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int la
 }
 
 QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
-                    int hauteur, const QString& texte) {
+                    int hauteur, std::function<void()> calcul, const QString& texte) {
     auto* cmd = new QPushButton(texte, page);
     cmd->setObjectName(nom);
     cmd->setAutoDefault(false);
+    QObject::connect(cmd, &QPushButton::clicked, page,
+                     [calcul = std::move(calcul)] { entry::lancerCalcul(calcul); });
     placer(cmd, gauche, haut, largeur, hauteur);
     return cmd;
 }

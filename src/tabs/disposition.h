@@ -1,11 +1,13 @@
-// Placing controls on a tab page. Positions and sizes are given in twips
-// (1/1440 inch, 15 to a pixel at 96 dpi; Qt scales the pixels on high-DPI
-// screens), measured from the top left corner of the tab control, its two
-// rows of tab headers included.
+// Placing controls on a tab page. Positions and sizes are in twips, measured
+// from the top left corner of the tab control, its two rows of tab headers
+// included.
 #pragma once
+
+#include "ui/twips.h"
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -14,17 +16,11 @@ class QWidget;
 
 namespace tabs {
 
-constexpr int twipsParPixel = 15;
-constexpr int pixels(int twips) {
-    return (twips + twipsParPixel / 2) / twipsParPixel;
-}
-
-// Height of one row of tab headers; the tab control has two.
-constexpr int hauteurRangOnglets = 520;
+using ui::pixels;
 
 // The page's own top left corner, in the tab control's twips.
 constexpr int gauchePage = 0;
-constexpr int hautPage = 2 * hauteurRangOnglets;
+constexpr int hautPage = 2 * ui::hauteurRangOnglets;
 
 void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
 
@@ -47,9 +43,11 @@ void mettreEnGras(QLabel* label);
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
 
-// A calculate button, caption ">" unless told otherwise.
+// A calculate button running `calcul` when clicked (guarded as every
+// calculation is, see entry::lancerCalcul), caption ">" unless told otherwise.
 QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
-                    int hauteur, const QString& texte = QStringLiteral(">"));
+                    int hauteur, std::function<void()> calcul,
+                    const QString& texte = QStringLiteral(">"));
 
 // The order in which the Tab key moves through a page's controls.
 void ordreTabulation(const std::vector<QWidget*>& controles);

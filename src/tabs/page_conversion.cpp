@@ -69,14 +69,11 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
                 CmbConversion->liste(i)->addItem(QString::fromStdU16String(unite));
 
         const QString nomBouton = QStringLiteral("CmdConversion");
-        auto* versDroite =
-            bouton(this, entry::nomIndexe(nomBouton, gauche), x + 2160, y, 495, hauteur);
-        auto* versGauche = bouton(this, entry::nomIndexe(nomBouton, droite), x + 2880, y, 495,
-                                  hauteur, QStringLiteral("<"));
-        connect(versDroite, &QPushButton::clicked, this,
-                [this, gauche] { CmdConversion_Click(gauche); });
-        connect(versGauche, &QPushButton::clicked, this,
-                [this, droite] { CmdConversion_Click(droite); });
+        auto* versDroite = bouton(this, entry::nomIndexe(nomBouton, gauche), x + 2160, y, 495,
+                                  hauteur, [this, gauche] { CmdConversion_Click(gauche); });
+        auto* versGauche = bouton(
+            this, entry::nomIndexe(nomBouton, droite), x + 2880, y, 495, hauteur,
+            [this, droite] { CmdConversion_Click(droite); }, QStringLiteral("<"));
         tabulation.insert(tabulation.end(),
                           {TxtConversion->champ(gauche), CmbConversion->liste(gauche), versDroite,
                            versGauche, TxtConversion->champ(droite), CmbConversion->liste(droite)});

@@ -49,8 +49,8 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
                      2400);
     }
 
-    auto* calculer = bouton(this, QStringLiteral("CmdGicleur"), 5400, 3600, 495, 315);
-    connect(calculer, &QPushButton::clicked, this, [this] { CmdGicleur_Click(); });
+    auto* calculer = bouton(this, QStringLiteral("CmdGicleur"), 5400, 3600, 495, 315,
+                            [this] { CmdGicleur_Click(); });
 
     struct Sortie {
         int legende, unite;

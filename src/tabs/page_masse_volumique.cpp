@@ -1,9 +1,9 @@
 #include "tabs/page_masse_volumique.h"
 
-#include "app/avertissement.h"
 #include "calc/masse_volumique.h"
 #include "entry/champs_qt.h"
 #include "tabs/disposition.h"
+#include "ui/avertissement.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -60,9 +60,8 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
         placer(TxtMasse_Vol->champ(i), xChamp, haut, largeurBoite, hauteurBoite);
     };
     for (int i = 0; i < 2; ++i) {
-        auto* calculer = bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
-                                i == 0 ? 1900 : 3900, 495, hauteurBoite);
-        connect(calculer, &QPushButton::clicked, this, [this, i] { CmdMasse_Vol_Click(i); });
+        bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
+               i == 0 ? 1900 : 3900, 495, hauteurBoite, [this, i] { CmdMasse_Vol_Click(i); });
     }
 
     // Water.
@@ -121,7 +120,7 @@ void PageMasseVolumique::ecrire(int resultat, double valeur) {
 // A temperature out of range: the warning, then the field again, its text selected.
 void PageMasseVolumique::refuser(int champ, RefusTemperature refus, const QString& tropBasse,
                                  const QString& tropHaute) {
-    app::Avertir(this, refus == RefusTemperature::TropBasse ? tropBasse : tropHaute);
+    ui::Avertir(this, refus == RefusTemperature::TropBasse ? tropBasse : tropHaute);
     TxtMasse_Vol->rendreFocus(champ);
 }
 
@@ -166,18 +165,18 @@ void PageMasseVolumique::calculerAir() {
     case Humide::Sature: {
         const QString temperature = TxtMasse_Vol->texte(1);
         const QString ligne = QStringLiteral("\r\n");
-        app::Avertir(this,
-                     QStringLiteral("L'humidité absolue de l'air est trop importante pour la "
-                                    "température de ") +
-                         temperature + QStringLiteral(" °C !") + ligne + ligne +
-                         QStringLiteral("Ceci induit un taux d'humidité relative (degré "
-                                        "hygrométrique) supérieur à 100%.") +
-                         ligne +
-                         QStringLiteral("L'humidité absolue de l'air ne peut pas être supérieure "
-                                        "à ") +
-                         entry::texteSimple(air.saturation) + QStringLiteral(" kg eau/kg air sec") +
-                         ligne + QStringLiteral("pour une température de l'air de ") + temperature +
-                         QStringLiteral(" °C."));
+        ui::Avertir(this,
+                    QStringLiteral("L'humidité absolue de l'air est trop importante pour la "
+                                   "température de ") +
+                        temperature + QStringLiteral(" °C !") + ligne + ligne +
+                        QStringLiteral("Ceci induit un taux d'humidité relative (degré "
+                                       "hygrométrique) supérieur à 100%.") +
+                        ligne +
+                        QStringLiteral("L'humidité absolue de l'air ne peut pas être supérieure "
+                                       "à ") +
+                        entry::texteSimple(air.saturation) + QStringLiteral(" kg eau/kg air sec") +
+                        ligne + QStringLiteral("pour une température de l'air de ") + temperature +
+                        QStringLiteral(" °C."));
         [[fallthrough]];
     }
     case Humide::Echec:

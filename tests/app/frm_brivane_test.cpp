@@ -1,4 +1,5 @@
 // The main window as the user finds it at start-up.
+#include "app/demarrage.h"
 #include "app/frm_brivane.h"
 #include "app/onglet.h"
 #include "qt/aide_test.h"
@@ -6,13 +7,19 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <vector>
+
 class TestFrmBrivane : public QObject {
     Q_OBJECT
 
     std::unique_ptr<app::FrmBrivane> fenetre;
 
-    void ouvrir(const char* locale) {
-        qputenv("LC_ALL", locale);
+    // A window started under that locale, none set when empty.
+    void ouvrir(const QString& locale) {
+        for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+            qunsetenv(variable);
+        if (!locale.isEmpty())
+            qputenv("LC_ALL", locale.toUtf8());
         fenetre = std::make_unique<app::FrmBrivane>();
         fenetre->show();
     }
@@ -26,7 +33,11 @@ private slots:
         QTest::addColumn<QString>("separateur");
         aide::ligne("français", "fr_FR.UTF-8", ",");
         aide::ligne("C", "C.UTF-8", ".");
-        aide::ligne("locale absente", "xx_YY.UTF-8", ",");
+        aide::ligne("aucune", "", ".");
+        // Not generated on the machine: Qt's locale data.
+        aide::ligne("allemand absent", "de_DE.UTF-8", ",");
+        aide::ligne("anglais absent", "en_GB.UTF-8", ".");
+        aide::ligne("inconnue", "xx_YY.UTF-8", ",");
     }
     void separateurLuAuDemarrage() {
         QFETCH(QString, locale);
@@ -34,11 +45,36 @@ private slots:
         if (locale == "fr_FR.UTF-8" && !entry::separateurDeLocale("fr_FR.UTF-8"))
             QSKIP("fr_FR.UTF-8 is not compiled on this machine (LOCPATH)");
         ModGeneral::Fixer_Separateur_Decimal(u'?');
-        ouvrir(qPrintable(locale));
+        ouvrir(locale);
         QCOMPARE(QString(QChar(ModGeneral::Separateur_Decimal())), separateur);
         // Read before the start-up texts are written.
         QCOMPARE(aide::trouver<QLineEdit>(fenetre, "TxtGicleur", 1)->text(),
                  "0" + separateur + "9");
+    }
+
+    // The hint for a machine without a display is given only when neither
+    // the environment nor the command line names somewhere to show the window.
+    void affichageIndique() {
+        const QByteArray plateforme = qgetenv("QT_QPA_PLATFORM");
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qunsetenv(variable);
+        const auto indique = [](std::initializer_list<const char*> arguments) {
+            const std::vector<const char*> argv(arguments);
+            return app::affichageIndique(static_cast<int>(argv.size()), argv.data());
+        };
+        const bool sansRien = indique({"brivane"});
+        const bool optionSansValeur = indique({"brivane", "-platform"});
+        const bool option = indique({"brivane", "-platform", "offscreen"});
+        const bool optionLongue = indique({"brivane", "--platform", "xcb"});
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        const bool wayland = indique({"brivane"});
+        qunsetenv("WAYLAND_DISPLAY");
+        qputenv("QT_QPA_PLATFORM", plateforme);
+        QVERIFY(!sansRien);
+        QVERIFY(!optionSansValeur);
+        QVERIFY(option);
+        QVERIFY(optionLongue);
+        QVERIFY(wayland);
     }
 
     void fenetreEtOnglets() {

@@ -42,6 +42,10 @@ TEST_P(Conversion, Exemples) {
     EXPECT_FALSE(convertir(G::Temperature, u"-", u"°C", u"°F", sep()));
     EXPECT_FALSE(convertir(G::Pression, u"-", u"hPa", u"mbar", sep()));
     EXPECT_FALSE(convertir(G::Pression, u"1E308", u"atm", u"Pa", sep()));
+    // The largest doubles, copied between equal units, write 15 digits that
+    // round past the double range: no number the destination could read.
+    EXPECT_FALSE(convertir(G::Temperature, t(u"1,7976931348623157E308"), u"°C", u"°C", sep()));
+    EXPECT_FALSE(convertir(G::Pression, t(u"-1,7976931348623155E308"), u"hPa", u"mbar", sep()));
 }
 
 // The units in list order, each in its quantity's base unit (K, Pa, W, J,

@@ -2,6 +2,7 @@
 #include "entry/champs_qt.h"
 #include "qt/aide_test.h"
 
+#include <stdexcept>
 #include <vector>
 
 class TestChampsQt : public QObject {
@@ -95,6 +96,38 @@ private slots:
         QCOMPARE(aide::vu(champ(6)), QStringLiteral("[78]"));
         QTest::mouseClick(champ(6), Qt::LeftButton, {}, QPoint(100, 10));
         QVERIFY(!champ(6)->hasSelectedText());
+    }
+
+    // Pressing in another field and dragging before the release still
+    // selects the whole text; once released, a drag selects as usual.
+    void focusParGlisser() {
+        champs->ecrire(0, "12345678");
+        champ(6)->setFocus();
+        QTest::mousePress(champ(0), Qt::LeftButton, {}, QPoint(3, 10));
+        QVERIFY(champ(0)->hasFocus());
+        QTest::mouseMove(champ(0), QPoint(30, 10));
+        QTest::mouseMove(champ(0), QPoint(60, 12));
+        QTest::mouseRelease(champ(0), Qt::LeftButton, {}, QPoint(60, 12));
+        QCOMPARE(aide::vu(champ(0)), QStringLiteral("[12345678]"));
+        QTest::mousePress(champ(0), Qt::LeftButton, {}, QPoint(3, 10));
+        QTest::mouseMove(champ(0), QPoint(60, 10));
+        QTest::mouseRelease(champ(0), Qt::LeftButton, {}, QPoint(60, 10));
+        QVERIFY(champ(0)->hasSelectedText());
+        QVERIFY(champ(0)->selectedText() != champ(0)->text());
+    }
+
+    // A failure thrown by a calculation ends in the shared guard, from
+    // Enter as from a button.
+    void echecRetenu() {
+        entry::FamilleChamps echoue(page.get(), "TxtEchec", {0},
+                                    {nullptr, [](int) { throw std::runtime_error("échec"); }});
+        QTest::keyClick(echoue.champ(0), Qt::Key_Return);
+        bool apres = false;
+        entry::lancerCalcul([&] {
+            apres = true;
+            throw std::overflow_error("échec");
+        });
+        QVERIFY(apres);
     }
 };
 

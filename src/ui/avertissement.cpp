@@ -1,8 +1,8 @@
-#include "app/avertissement.h"
+#include "ui/avertissement.h"
 
 #include <QMessageBox>
 
-namespace app {
+namespace ui {
 
 namespace {
 void afficher(QWidget* parent, const QString& message, QMessageBox::Icon icone) {
@@ -20,4 +20,4 @@ void AvertirArret(QWidget* parent, const QString& message) {
     afficher(parent, message, QMessageBox::Critical);
 }
 
-} // namespace app
+} // namespace ui

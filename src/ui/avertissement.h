@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace app {
+namespace ui {
 
 // Modal box titled "Brivane." with the exclamation icon and one OK button;
 // returns once OK is pressed.
@@ -14,4 +14,4 @@ void Avertir(QWidget* parent, const QString& message);
 // The same box with the stop icon, for a refusal that must stand out.
 void AvertirArret(QWidget* parent, const QString& message);
 
-} // namespace app
+} // namespace ui
