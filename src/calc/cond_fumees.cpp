@@ -1,0 +1,232 @@
+#include "calc/cond_fumees.h"
+
+#include "calc/echec.h"
+#include "entry/nombres.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+namespace calc::cond_fumees {
+
+namespace {
+
+constexpr double pi = 3.1415927410125732; // π as a single
+
+constexpr double densiteFumees = 1.27; // kg/m³ at 0 °C
+constexpr double densiteAir = 1.293;   // kg/m³ at 0 °C
+constexpr double zeroAbsolu = 273.15;  // K at 0 °C
+constexpr double g = 9.81;             // m/s²
+constexpr double viscosite = 1.51e-5;  // m²/s, kinematic, flue gas
+constexpr double refroidissement = 5;  // °C lost per metre of pipe and duct
+constexpr double coude45 = 0.3;        // loss coefficient of a 45° or offset bend
+constexpr double coude90 = 0.4;
+constexpr double raccords = 0.53; // the connecting pipe's fittings
+constexpr double securite = 1.5;
+constexpr double pas = 0.000001; // m², one step of the search
+
+// The search stops above 4 m², a 2 m square duct, far beyond any flue of a
+// boiler on natural draught: the draught then barely exceeds the needs, and
+// is reported too weak. Below 8 m² a step adds at least 0.95e-6 m² to the
+// single, so the limit is passed within this many steps.
+constexpr float sectionMaximale = 4;
+constexpr long pasMaximum = 4'300'000;
+
+struct Materiau {
+    std::u16string_view nom;
+    float rugosite; // m
+};
+
+// The connecting pipe's list is the first three of the duct's.
+constexpr std::array<Materiau, 7> materiaux = {{
+    {u"Plastique", 0.001f},
+    {u"Aluminium", 0.001f},
+    {u"Acier inox", 0.0005f},
+    {u"Céramique", 0.002f},
+    {u"Briques sans enduit", 0.015f},
+    {u"Maçonnerie (avec enduit)", 0.008f},
+    {u"Boisseaux béton", 0.008f},
+}};
+
+struct Combustible {
+    std::u16string_view nom;
+    float pci; // kWh per l, m3(n) or kg
+};
+
+constexpr std::array<Combustible, 3> combustibles = {{
+    {u"Fuel domestique", 10.25f},
+    {u"Gaz naturel", 10.56f},
+    {u"Gaz propane (GPL)", 12.8f},
+}};
+
+// The roughness of a material among the first `nombre` of the table.
+std::optional<float> rugosite(std::u16string_view nom, std::size_t nombre) {
+    for (std::size_t i = 0; i < nombre; ++i)
+        if (materiaux[i].nom == nom)
+            return materiaux[i].rugosite;
+    return std::nullopt;
+}
+
+double log10(double x) {
+    return arith::log(x) / std::log(10.0);
+}
+
+// Darcy friction factor at Reynolds number re and relative roughness r:
+// laminar below 2230, otherwise three steps of Colebrook's equation in
+// 1/√λ, extrapolated by Aitken's method.
+float frottement(float re, float r) {
+    if (re < 2230)
+        return arith::simple(arith::div(64, re));
+    const double rugueux = r / 3.71;
+    const float a0 = arith::simple(-2 * log10(rugueux + arith::div(12, re)));
+    const float a1 = arith::simple(-2 * log10(rugueux + arith::div(2.51 * a0, re)));
+    const float a2 = arith::simple(-2 * log10(rugueux + arith::div(2.51 * a1, re)));
+    const double ecart = a0 - static_cast<double>(a1);
+    const double a = a0 - arith::div(ecart * ecart, a2 - 2.0 * a1 + a0);
+    return arith::simple(arith::puissance(a, -2));
+}
+
+// The flow of the fuel burnt, as a normal volume (m3(n)/s) times the flue
+// gas density; divided by that density and a section, it gives the velocity.
+// The normal flow is not corrected for the gas temperature.
+double debitMassique(const Saisie& s, float pci, float rhoFumees) {
+    const double debit = arith::div(arith::div(s.puissance, s.rendement), pci) *
+                         arith::fini(static_cast<double>(rhoFumees) * s.volumeFumees);
+    return arith::div(arith::fini(debit), 3600);
+}
+
+// Flue-gas velocity (m/s) in a section (m²).
+float vitesse(double debit, float rhoFumees, float section) {
+    return arith::simple(arith::div(debit, arith::fini(static_cast<double>(rhoFumees) * section)));
+}
+
+// Pressure loss (Pa) of a length with its bends at a velocity, with the
+// safety factor and the flue gas density at 0 °C.
+float perte(float w, float lambda, double longueur, float diametre, float zeta) {
+    const double frottements = arith::div(arith::fini(lambda * longueur), diametre);
+    return arith::simple(arith::fini(static_cast<double>(w) * w) *
+                         arith::fini((frottements + zeta) * securite * densiteFumees / 2));
+}
+
+// The value a label written as a single shows, read back as a double.
+double relireSimple(float valeur) {
+    return entry::lireDouble(entry::ecrireSimple(valeur, u'.'), u'.').value_or(valeur);
+}
+
+} // namespace
+
+const std::array<std::u16string_view, 3>& Combustibles() {
+    static const std::array<std::u16string_view, 3> noms = {
+        combustibles[0].nom, combustibles[1].nom, combustibles[2].nom};
+    return noms;
+}
+
+const std::array<std::u16string_view, 3>& MateriauxRaccordement() {
+    static const std::array<std::u16string_view, 3> noms = {materiaux[0].nom, materiaux[1].nom,
+                                                            materiaux[2].nom};
+    return noms;
+}
+
+const std::array<std::u16string_view, 7>& MateriauxConduit() {
+    static const std::array<std::u16string_view, 7> noms = [] {
+        std::array<std::u16string_view, 7> n{};
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = materiaux[i].nom;
+        return n;
+    }();
+    return noms;
+}
+
+std::variant<float, Refus> Section(const Saisie& s) try {
+    const auto kRaccordement = rugosite(s.materiauRaccordement, 3);
+    const auto kConduit = rugosite(s.materiauConduit, materiaux.size());
+    std::optional<float> pci;
+    for (const Combustible& c : combustibles)
+        if (c.nom == s.combustible)
+            pci = c.pci;
+    if (!kRaccordement || !kConduit || !pci)
+        return 0.0f;
+    for (const float v :
+         {s.hauteur, s.longueur, s.longueurRaccordement, s.diametreRaccordement,
+          s.temperatureFumees, s.temperatureExterieure, s.volumeFumees, s.puissance, s.rendement})
+        arith::fini(v);
+
+    // The flue gas cools along the pipe and the duct: mean of both ends.
+    const double tf = s.temperatureFumees;
+    const float tm = arith::simple(
+        (tf + (tf - refroidissement * (static_cast<double>(s.longueur) + s.longueurRaccordement))) /
+        2);
+    const float rhoFumees = arith::simple(arith::div(densiteFumees * zeroAbsolu, tm + zeroAbsolu));
+    const float rhoAir =
+        arith::simple(arith::div(densiteAir * zeroAbsolu, s.temperatureExterieure + zeroAbsolu));
+    // Natural draught of the duct's height, Pa.
+    const float tirage =
+        arith::simple(arith::fini((rhoAir - static_cast<double>(rhoFumees)) * s.hauteur * g));
+
+    // Connecting pipe.
+    const double dc = s.diametreRaccordement;
+    const float sectionRaccordement = arith::simple(pi * arith::fini((dc / 2) * (dc / 2)));
+    const double debit = debitMassique(s, *pci, rhoFumees);
+    const float wc = vitesse(debit, rhoFumees, sectionRaccordement);
+    const float reC = arith::simple(arith::div(arith::fini(wc * dc), viscosite));
+    const float lambdaC = frottement(reC, arith::simple(arith::div(*kRaccordement, dc)));
+    const float zetaC =
+        arith::simple(arith::fini(coude45 * s.coudes45 + coude90 * s.coudes90 + raccords));
+    const float perteRaccordement =
+        perte(wc, lambdaC, s.longueurRaccordement, s.diametreRaccordement, zetaC);
+
+    const double besoins = s.depressionSortie + perteRaccordement + s.depressionAirComburant;
+    if (arith::fini(besoins) >= tirage)
+        return Refus::DepressionInsuffisante;
+
+    // From the pipe's section up, the first section whose losses the draught
+    // covers; a square duct of that section, its side as hydraulic diameter.
+    const float zetaConduit = arith::simple(arith::fini(coude45 * s.coudesDevoiement));
+    float section = sectionRaccordement;
+    for (long i = 0; i < pasMaximum; ++i) {
+        section = arith::simple(section + pas);
+        if (section > sectionMaximale)
+            break;
+        const float w = vitesse(debit, rhoFumees, section);
+        const float d = arith::simple(arith::racine(section));
+        const float re =
+            arith::simple(arith::div(arith::fini(static_cast<double>(d) * w), viscosite));
+        const float lambda = frottement(re, arith::simple(arith::div(*kConduit, d)));
+        const float perteConduit = perte(w, lambda, s.longueur, d, zetaConduit);
+        const double pertes = arith::fini(perteRaccordement + static_cast<double>(perteConduit) +
+                                          s.depressionSortie + s.depressionAirComburant);
+        if (!(pertes > tirage))
+            return section;
+    }
+    return Refus::DepressionInsuffisante;
+} catch (const EchecExecution&) {
+    return 0.0f;
+}
+
+std::variant<Resultat, Refus> calculer(const Saisie& s) {
+    if (s.hauteurDouble > s.longueurDouble)
+        return Refus::HauteurSuperieureLongueur;
+    for (const float v :
+         {s.hauteur, s.longueur, s.longueurRaccordement, s.diametreRaccordement,
+          s.temperatureFumees, s.temperatureExterieure, s.volumeFumees, s.puissance, s.rendement})
+        if (!std::isfinite(v))
+            return Refus::HorsPlage;
+
+    const auto section = Section(s);
+    if (const Refus* refus = std::get_if<Refus>(&section))
+        return *refus;
+
+    // From here every value comes from the section as its label shows it,
+    // and nothing can overflow: the section is a single, the diameter a
+    // number within the single range.
+    Resultat r{};
+    r.section = entry::Round(relireSimple(std::get<float>(section)) * 10000, 2);
+    const double cm2 = entry::relireDouble(r.section);
+    const double cote = std::sqrt(cm2);
+    r.cote = s.diametreDouble > cote / 100 ? entry::relireDouble(s.diametreDouble * 100)
+                                           : entry::Round(cote, 2);
+    r.diametre = entry::Round(2 * std::sqrt(cm2 / pi), 2);
+    return r;
+}
+
+} // namespace calc::cond_fumees

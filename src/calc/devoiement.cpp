@@ -1,0 +1,36 @@
+#include "calc/devoiement.h"
+
+#include "calc/echec.h"
+#include "entry/nombres.h"
+
+#include <cmath>
+
+namespace calc::devoiement {
+
+namespace {
+constexpr double pi = 3.1415927410125732; // π as a single
+} // namespace
+
+std::optional<Refus> controlerOuverture(double hauteur) {
+    if (hauteur <= 0)
+        return Refus::HauteurManquante;
+    return std::nullopt;
+}
+
+std::optional<Resultat> calculer(double decalage, double angle, double hauteur) try {
+    const double radians = arith::fini(angle * pi) / 180;
+    const double complement = arith::fini((90 - angle) * pi) / 180;
+    Resultat r{};
+    r.longueurInclinee = entry::Round(arith::div(decalage, arith::fini(std::cos(radians))), 2);
+    // d / tan(90° - α) is d·tan α: an angle of 90° divides by zero.
+    r.hauteurInclinee = entry::Round(arith::div(decalage, arith::fini(std::tan(complement))), 2);
+    // The total comes from the two lengths as their labels show them.
+    r.longueurTotale = entry::Round(arith::fini(hauteur - entry::relireDouble(r.hauteurInclinee) +
+                                                entry::relireDouble(r.longueurInclinee)),
+                                    2);
+    return r;
+} catch (const EchecExecution&) {
+    return std::nullopt;
+}
+
+} // namespace calc::devoiement
