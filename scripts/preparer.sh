@@ -4,7 +4,7 @@
 set -euo pipefail
 
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-paquets=(build-essential cmake qt6-base-dev qt6-translations-l10n libgl-dev
+paquets=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
          libgtest-dev locales xvfb xauth)
 
 manquants=()

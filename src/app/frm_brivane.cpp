@@ -5,6 +5,8 @@
 #include "entry/separateur.h"
 #include "entry/separateur_qt.h"
 #include "tabs/page_conversion.h"
+#include "tabs/page_expansion.h"
+#include "tabs/page_expansion_sanitaire.h"
 #include "tabs/page_gicleur.h"
 #include "tabs/page_masse_volumique.h"
 #include "ui/twips.h"
@@ -18,8 +20,8 @@ namespace app {
 
 namespace {
 // Client area of the window, twips.
-constexpr int largeurClient = 13305;
-constexpr int hauteurClient = 7695;
+constexpr int largeurClient = 15450;
+constexpr int hauteurClient = 8840;
 
 // A page still waiting for its calculator.
 QWidget* pageVide(const QString& nom) {
@@ -46,16 +48,18 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     Onglet_->addTab(pageConversion_, QStringLiteral("Conversion d'unité"));
     Onglet_->addTab(pageVide(QStringLiteral("PagePCI_PCS")), QStringLiteral("PCI/PCS"));
     Onglet_->addTab(pageGicleur_, QStringLiteral("Gicleur fioul"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageExpansion")),
-                    QStringLiteral("Vase d'expansion chauffage"));
+    auto* pageExpansion = new tabs::PageExpansion;
+    pageExpansion->setObjectName(QStringLiteral("PageExpansion"));
+    Onglet_->addTab(pageExpansion, QStringLiteral("Vase d'expansion chauffage"));
     Onglet_->addTab(pageVide(QStringLiteral("PageDeperdition")),
                     QStringLiteral("Déperditions conduite"));
     Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
     Onglet_->addTab(pageVide(QStringLiteral("PageCombustion")), QStringLiteral("Combustion"));
     Onglet_->addTab(pageVide(QStringLiteral("PageCond_Fumees")),
                     QStringLiteral("Conduit de fumées"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageExpansionSanitaire")),
-                    QStringLiteral("Vase d'expansion sanitaire"));
+    auto* pageSanitaire = new tabs::PageExpansionSanitaire;
+    pageSanitaire->setObjectName(QStringLiteral("PageExpansionSanitaire"));
+    Onglet_->addTab(pageSanitaire, QStringLiteral("Vase d'expansion sanitaire"));
     setCentralWidget(Onglet_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

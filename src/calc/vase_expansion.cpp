@@ -68,6 +68,10 @@ float sauter(float x0, float x2, float pas, int volume) {
 
 } // namespace
 
+bool temperatureRefusee(double t) {
+    return t > 100;
+}
+
 const std::array<Classe, 5>& gamme() {
     static constexpr std::array<Classe, 5> classes = {{
         {5, 0.5f, classe05},

@@ -27,6 +27,10 @@ struct Classe {
 // The standard range, the five classes in search order.
 const std::array<Classe, 5>& gamme();
 
+// A mean operating temperature (°C) above 100 is refused as soon as it is
+// typed: a low-temperature heating installation does not run above it.
+bool temperatureRefusee(double t);
+
 struct Resultat {
     float ve, vmin, vu, pst, vr, pfill; // each Round(x, 2) as its label shows it
     Vase vase;                          // the chosen vessel

@@ -16,6 +16,14 @@ float arrondi3(double x) {
 
 } // namespace
 
+bool eauChaudeRefusee(double th) {
+    return th > 90;
+}
+
+bool eauFroideRefusee(double tc) {
+    return tc < 0;
+}
+
 std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, float Vc, float Pg,
                                        float Pn, float Pv) {
     using arith::div;

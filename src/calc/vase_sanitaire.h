@@ -9,6 +9,11 @@
 
 namespace calc::vase_sanitaire {
 
+// Temperatures refused as soon as they are typed: hot water above 90 °C,
+// cold water below 0 °C.
+bool eauChaudeRefusee(double th);
+bool eauFroideRefusee(double tc);
+
 struct Resultat {
     float ve, vmin, vu;   // litres, each Round(x, 3) as its label shows it
     float vc;             // litres, the chosen vessel as given

@@ -3,6 +3,7 @@
 #include "entry/controle_saisie.h"
 #include "entry/nombres.h"
 #include "entry/separateur.h"
+#include "ui/avertissement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -99,12 +100,20 @@ void FamilleChamps::ecrire(int index, const QString& texte) {
     champ(index)->setText(texte);
 }
 
+std::optional<double> nombreDouble(const QString& texte) {
+    return lireDouble(texte.toStdU16String(), ModGeneral::Separateur_Decimal());
+}
+
+std::optional<float> nombreSimple(const QString& texte) {
+    return lireSimple(texte.toStdU16String(), ModGeneral::Separateur_Decimal());
+}
+
 std::optional<double> FamilleChamps::lireDouble(int index) const {
-    return entry::lireDouble(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
+    return nombreDouble(texte(index));
 }
 
 std::optional<float> FamilleChamps::lireSimple(int index) const {
-    return entry::lireSimple(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
+    return nombreSimple(texte(index));
 }
 
 bool FamilleChamps::sontDesNombres(std::initializer_list<int> indices) const {
@@ -125,9 +134,21 @@ void FamilleChamps::change(int index) {
     ++profondeur_;
     ChampLigne ligne(champ(index));
     Controle_Saisie(ligne, ModGeneral::Separateur_Decimal());
+    controler(index);
     if (comportement_.apresNettoyage)
         lancerCalcul([this, index] { comportement_.apresNettoyage(index); });
     --profondeur_;
+}
+
+void FamilleChamps::controler(int index) {
+    for (const Refus& refus : comportement_.refus) {
+        const auto valeur = lireDouble(index);
+        if (refus.index != index || !valeur || !refus.refuse(*valeur))
+            continue;
+        ui::Avertir(champ(index), refus.message);
+        ecrire(index, QStringLiteral("0"));
+        champ(index)->selectAll();
+    }
 }
 
 bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {

@@ -31,9 +31,17 @@ void lancerCalcul(const std::function<void()>& calcul);
 // Enter runs the family's calculation, taking the focus selects all.
 class FamilleChamps : public QObject {
 public:
+    // A value a field refuses as soon as it is typed: the warning box, then
+    // the field holds "0", selected.
+    struct Refus {
+        int index;
+        std::function<bool(double valeur)> refuse; // the text read as a double
+        QString message;
+    };
     struct Comportement {
-        ActionIndex apresNettoyage; // extra Change handling, may be empty
-        ActionIndex entree;         // what Enter runs, may be empty
+        ActionIndex apresNettoyage;    // extra Change handling, may be empty
+        ActionIndex entree;            // what Enter runs, may be empty
+        std::vector<Refus> refus = {}; // checked after the cleaning
     };
 
     FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
@@ -58,6 +66,7 @@ protected:
 
 private:
     void change(int index);
+    void controler(int index);
 
     Comportement comportement_;
     std::map<int, QLineEdit*> champs_;
@@ -91,6 +100,11 @@ private:
 // A number as a label or a field shows it, with the system separator.
 QString texteDouble(double valeur);
 QString texteSimple(float valeur);
+
+// A text (a field's, a result's) read as a number with the system separator;
+// nullopt for no number ("-", "#####"), a single beyond range reading as an infinity.
+std::optional<double> nombreDouble(const QString& texte);
+std::optional<float> nombreSimple(const QString& texte);
 
 // 0, 1, … nombre − 1: the indices of a control array without gaps.
 std::vector<int> indicesJusqua(int nombre);

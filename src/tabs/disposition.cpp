@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 
 namespace tabs {
 
@@ -44,6 +46,31 @@ void mettreEnGras(QLabel* label) {
     QFont gras = label->font();
     gras.setBold(true);
     label->setFont(gras);
+}
+
+void signaler(QLabel* label, bool probleme) {
+    QFont police = label->font();
+    police.setBold(probleme);
+    label->setFont(police);
+    // A result box draws its text in the Text role, a caption in WindowText.
+    QPalette palette = label->palette();
+    palette.setColor(label->foregroundRole(), probleme ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    label->setPalette(palette);
+}
+
+QLabel* ligneDeTexte(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
+                     int hauteur) {
+    return legende(page, nom, QString(), gauche, haut, largeur, hauteur);
+}
+
+QWidget* illustration(QWidget* page, const QString& nom, const QString& image, int gauche,
+                      int haut) {
+    auto* dessin = new QSvgWidget(image, page);
+    dessin->setObjectName(nom);
+    dessin->setGeometry(pixels(gauche - gauchePage), pixels(haut - hautPage),
+                        dessin->renderer()->defaultSize().width(),
+                        dessin->renderer()->defaultSize().height());
+    return dessin;
 }
 
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,

@@ -40,6 +40,20 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
 
+// A result flagged as a problem reads bold in pure red, otherwise in normal
+// weight and black.
+void signaler(QLabel* label, bool probleme);
+
+// A line of text the calculation writes, empty at start, on one line or
+// wrapping into the given height.
+QLabel* ligneDeTexte(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
+                     int hauteur = 255);
+
+// A picture drawn from one of the program's vector images (":/images/…"), at
+// its own size (its pixels at 96 dpi), its top left corner at (gauche, haut).
+QWidget* illustration(QWidget* page, const QString& nom, const QString& image, int gauche,
+                      int haut);
+
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
 

@@ -91,10 +91,7 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
                              QStringLiteral("Plage d'utilisation dépassée ! (gicleur de 0,35 à "
                                             "5,5 Us gal/h) "),
                              2880, 6480, 7335, 255);
-    mettreEnGras(avertissement_);
-    QPalette rouge = avertissement_->palette();
-    rouge.setColor(QPalette::WindowText, Qt::red);
-    avertissement_->setPalette(rouge);
+    signaler(avertissement_, true);
     avertissement_->hide();
 }
 

@@ -1,0 +1,110 @@
+// The sanitary expansion tab driven as a user would: a cylinder and a vessel
+// checked, the red flags set and cleared, the temperatures refused as typed.
+#include "qt/aide_test.h"
+#include "tabs/page_expansion_sanitaire.h"
+
+class TestPageExpansionSanitaire : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tabs::PageExpansionSanitaire> page;
+
+    QLineEdit* champ(int i) const {
+        return aide::trouver<QLineEdit>(page, "TxtExpansionSanitaire", i);
+    }
+    QLabel* resultat(int i) const {
+        return aide::trouver<QLabel>(page, "LblResultat_Expansion_Sanitaire", i);
+    }
+    QStringList resultats() const {
+        return aide::textes<QLabel>(page, "LblResultat_Expansion_Sanitaire", 8);
+    }
+    QString titreReserve() const { return aide::trouver<QLabel>(page, "LblExpansion", 44)->text(); }
+    // Bold and red, or normal and black.
+    static bool enRouge(const QLabel* label) {
+        const QColor couleur = label->palette().color(label->foregroundRole());
+        if (label->font().bold() && couleur == QColor(255, 0, 0))
+            return true;
+        if (!label->font().bold() && couleur == QColor(0, 0, 0))
+            return false;
+        qFatal("neither flagged nor plain");
+    }
+    QString calculer() {
+        return aide::repondreBoite([this] {
+            QTest::mouseClick(page->findChild<QWidget*>("CmdExpansion_Sanitaire"), Qt::LeftButton);
+        });
+    }
+
+private slots:
+    void initTestCase() { app::preparerApplication(*qApp); }
+    void init() {
+        aide::fixerSeparateur();
+        page = std::make_unique<tabs::PageExpansionSanitaire>();
+        page->show();
+    }
+
+    // 200 litres with an 8-litre vessel sends water to the drain; 300 litres
+    // needs a valve above 10 bar; a 12-litre vessel keeps a reserve.
+    void reserveEtDrapeaux() {
+        QCOMPARE(titreReserve(), QStringLiteral("Volume de la réserve d'eau dans le vase "
+                                                "d'expansion"));
+        aide::taper(champ(4), "200");
+        aide::taper(champ(1), "8");
+        QCOMPARE(calculer(), QString());
+        QCOMPARE(resultats(), aide::valeurs("3,897 10,409 2,995 8 -0,902 2,84 0 8,762"));
+        QVERIFY(enRouge(resultat(4)));
+        QVERIFY(!enRouge(resultat(7)));
+        QCOMPARE(titreReserve(), QStringLiteral("Volume d'eau évacué à l'égout par la soupape"));
+        QCOMPARE(page->findChild<QLabel*>("LblP_Atm_Sanitaire")->text(),
+                 QStringLiteral("(Pression atmosphérique approximative : 101325 Pa)"));
+
+        aide::taper(champ(4), "300");
+        QCOMPARE(calculer(),
+                 QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) +
+                     "ATTENTION !\r\n\r\nLe tarage nécessaire de la soupape est trop important "
+                     "pour l'utilisation normale d'une installation sanitaire !\r\nEssayez "
+                     "d'effectuez une correction sur un autre paramètre afin de rester en "
+                     "dessous de la pression d'utilisation\r\ndu ballon qui est en général de "
+                     "10 bars.");
+        QCOMPARE(resultat(4)->text(), QStringLiteral("-2,851"));
+        QCOMPARE(resultat(7)->text(), QStringLiteral("17,603"));
+        QVERIFY(enRouge(resultat(7)));
+
+        aide::taper(champ(4), "200");
+        aide::taper(champ(1), "12");
+        QCOMPARE(calculer(), QString());
+        QCOMPARE(resultat(2)->text(), QStringLiteral("4,493"));
+        QCOMPARE(resultat(4)->text(), QStringLiteral("0,595"));
+        QVERIFY(!enRouge(resultat(4)));
+        QCOMPARE(titreReserve(), QStringLiteral("Volume de la reserve d'eau dans le vase "
+                                                "d'expansion"));
+        QCOMPARE(resultat(5)->text(), QString());
+        QCOMPARE(resultat(7)->text(), QString());
+        // The valve setting's red stays until a discharge computes it again.
+        QVERIFY(enRouge(resultat(7)));
+    }
+
+    // Defaults: no cylinder, no vessel; every result fails, the line emptied.
+    void echec() {
+        QCOMPARE(calculer(), QString());
+        QCOMPARE(resultats(), QStringList(8, "#####"));
+        QCOMPARE(page->findChild<QLabel*>("LblP_Atm_Sanitaire")->text(), QString());
+    }
+
+    void temperaturesRefusees() {
+        const QString boite = QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning);
+        aide::taper(champ(2), "9");
+        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(2), "0"); }), QString());
+        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(2), "1"); }),
+                 boite + "La température de l'eau chaude sanitaire ne peut être supérieure à "
+                         "90 °C !");
+        QCOMPARE(aide::vu(champ(2)), QStringLiteral("[0]"));
+        aide::taper(champ(3), "-");
+        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(3), "0"); }), QString());
+        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(3), "2"); }),
+                 boite + "La température de l'eau froide sanitaire ne peut être inférieure à "
+                         "0 °C !");
+        QCOMPARE(aide::vu(champ(3)), QStringLiteral("[0]"));
+    }
+};
+
+QTEST_MAIN(TestPageExpansionSanitaire)
+#include "page_expansion_sanitaire_test.moc"

@@ -1,0 +1,142 @@
+// The heating expansion tab driven as a user would: the vessel sized, its
+// figures carried into the pressure block, refusals answered.
+#include "qt/aide_test.h"
+#include "tabs/page_expansion.h"
+
+class TestPageExpansion : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tabs::PageExpansion> page;
+
+    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansion", i); }
+    QLineEdit* temp(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansionTemp", i); }
+    QString texte(const char* nom) const { return page->findChild<QLabel*>(nom)->text(); }
+    QStringList resultats() const {
+        return aide::textes<QLabel>(page, "LblResultat_Expansion", 10);
+    }
+    // Enter in that field; the text of the box it opened, "" if none.
+    static QString entree(QLineEdit* champ) {
+        return aide::repondreBoite([champ] { QTest::keyClick(champ, Qt::Key_Return); });
+    }
+    static QString boite(const QString& message) {
+        return QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) + message;
+    }
+
+private slots:
+    void initTestCase() { app::preparerApplication(*qApp); }
+    void init() {
+        aide::fixerSeparateur();
+        page = std::make_unique<tabs::PageExpansion>();
+        page->show();
+    }
+
+    // 500 litres, 5 m: the vessel, then its pressure at 40 and 70 °C. Under
+    // "." too: the vessel's name keeps its comma.
+    void vaseEtPression_data() {
+        QTest::addColumn<QString>("rien");
+        aide::deuxSeparateurs("500 litres", QString());
+    }
+    void vaseEtPression() {
+        const QChar s = aide::fixerSeparateur();
+        QCOMPARE(aide::textes<QLineEdit>(page, "TxtExpansion", 5),
+                 (QStringList{"0", "70", "15", "0", "3"}));
+        aide::taper(champ(3), "500");
+        aide::taper(champ(6), "5");
+        QCOMPARE(entree(champ(6)), QString());
+        QStringList attendus = aide::valeurs("10,89 17,41 18 11,21 - 0,49 0,32 0,53 0 0,5", s);
+        attendus[4] = "18/0,5";
+        QCOMPARE(resultats(), attendus);
+        QCOMPARE(texte("LblTemp(0)"), QStringLiteral("( 15 °C)"));
+        QCOMPARE(texte("LblTemp(1)"), aide::avecSeparateur("( 0,32 litres)", s));
+        QCOMPARE(temp(1)->text(), aide::avecSeparateur("0,53", s));
+        QCOMPARE(texte("LblP_Atm"), QStringLiteral("(Pression atmosphérique approximative : "
+                                                   "101325 Pa)"));
+
+        aide::taper(temp(0), "40");
+        QCOMPARE(entree(temp(0)), QString());
+        QCOMPARE(texte("LblResultat_Expansion(8)"), aide::avecSeparateur("0,91", s));
+        QCOMPARE(texte("LblSurpression"), QString());
+        QCOMPARE(texte("LblVolDilate"),
+                 aide::avecSeparateur("Volume d'eau dilaté : 3,45 litres", s));
+        const QString reserve = aide::avecSeparateur(
+            "Volume d'eau présent dans le vase : 0,35 litre(s) pour une pression de "
+            "remplissage de 0,53 bar(s)",
+            s);
+        QCOMPARE(texte("LblReserve"), reserve);
+
+        // Above the valve: the three lines kept, the result failed.
+        aide::taper(temp(0), "70");
+        QCOMPARE(entree(temp(1)), boite("La pression est supérieure à celle de la soupape (" +
+                                        aide::avecSeparateur("3,02", s) +
+                                        " bars) , il y aura décharge de celle-ci !"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), QStringLiteral("#####"));
+        QCOMPARE(texte("LblSurpression"),
+                 aide::avecSeparateur("Pression sans décharge : 3,02 bars", s));
+        QCOMPARE(texte("LblVolDilate"),
+                 aide::avecSeparateur("Volume d'eau dilaté : 10,89 litre(s)", s));
+        QCOMPARE(texte("LblReserve"), reserve);
+        // A later sizing leaves the pressure block as it stands.
+        QCOMPARE(entree(champ(0)), QString());
+        QCOMPARE(texte("LblResultat_Expansion(8)"), QStringLiteral("#####"));
+    }
+
+    // Before any sizing the vessel shows "0": too small for any water.
+    void vaseAbsent() {
+        QCOMPARE(entree(temp(0)),
+                 boite("Le volume d'eau dilaté est trop important pour la capacité du vase "
+                       "d'expansion !\r\n\r\nAugmenter la température dans le champ 'Température "
+                       "moyenne maximale de fonctionnement'\r\npour définir un vase plus "
+                       "volumineux, ou alors, réduire la pression de remplissage !"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), QStringLiteral("#####"));
+        QCOMPARE(texte("LblVolDilate"), QString());
+    }
+
+    // Refused sizings: every result "#####", the text lines emptied, the
+    // filling pressure kept; the pressure block then fails without a word.
+    void refus() {
+        QCOMPARE(entree(champ(0)), QString()); // defaults: the 2-litre vessel
+        QCOMPARE(temp(1)->text(), QStringLiteral("3"));
+        aide::taper(champ(6), "26");
+        QCOMPARE(entree(champ(6)),
+                 boite("La hauteur de l'installation est trop importante pour les vases "
+                       "d'expansions standards !\r\nLa hauteur maximale est d'environ 25,45 m "
+                       "pour une eau de remplissage à 10 °C (pression statique 2,5 bars "
+                       "maxi).\r\nContacter le fabricant pour un produit spécifique."));
+        QCOMPARE(resultats(), QStringList(10, "#####"));
+        for (const char* nom : {"LblP_Atm", "LblTemp(0)", "LblTemp(1)"})
+            QCOMPARE(texte(nom), QString());
+        QCOMPARE(temp(1)->text(), QStringLiteral("3"));
+        QCOMPARE(entree(temp(0)), QString());
+
+        aide::taper(champ(6), "3");
+        aide::taper(champ(3), "10000");
+        aide::taper(champ(1), "90");
+        aide::taper(champ(2), "10");
+        QCOMPARE(entree(champ(1)),
+                 boite("Le volume utile de '527,55 litres' est trop important pour la capacité "
+                       "des vases d'expansions standards!\r\n\r\nContactez le fabricant pour un "
+                       "produit spécifique."));
+        QCOMPARE(resultats(), QStringList(10, "#####"));
+        // A lone "-" is no number: the failure ending, without a word.
+        aide::taper(champ(3), "-");
+        QCOMPARE(entree(champ(3)), QString());
+        QCOMPARE(resultats(), QStringList(10, "#####"));
+    }
+
+    // Above 100 °C either temperature field is refused as it is typed.
+    void temperatureRefusee() {
+        const QString message = boite("il n'est pas envisageable de faire fonctionner une "
+                                      "installation de chauffage \r\nbasse température à une "
+                                      "température moyenne de fonctionnement supérieure à "
+                                      "100 °C !");
+        for (QLineEdit* champ : {champ(1), temp(0)}) {
+            aide::taper(champ, "10");
+            QCOMPARE(aide::repondreBoite([champ] { QTest::keyClicks(champ, "0"); }), QString());
+            QCOMPARE(aide::repondreBoite([champ] { QTest::keyClicks(champ, "1"); }), message);
+            QCOMPARE(aide::vu(champ), QStringLiteral("[0]"));
+        }
+    }
+};
+
+QTEST_MAIN(TestPageExpansion)
+#include "page_expansion_test.moc"
