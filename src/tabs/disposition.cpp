@@ -42,6 +42,18 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
     return label;
 }
 
+void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
+              int largeurTitre) {
+    QWidget* page = boite->parentWidget();
+    placer(boite, e.gauche, e.haut, largeur, hauteur);
+    if (e.titre >= 0)
+        legendeAuDessus(page, entry::nomIndexe(legendes, e.titre), QString::fromUtf8(e.texteTitre),
+                        e.gauche, e.haut, largeurTitre, e.lignes);
+    if (e.unite >= 0)
+        uniteADroite(page, entry::nomIndexe(legendes, e.unite), QString::fromUtf8(e.texteUnite),
+                     e.gauche, largeur, e.haut);
+}
+
 void mettreEnGras(QLabel* label) {
     QFont gras = label->font();
     gras.setBold(true);

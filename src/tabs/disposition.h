@@ -37,6 +37,22 @@ QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte,
 QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
                      int largeurBoite, int hautBoite);
 
+// Where a box (an entry field or a result) stands, with its caption right
+// above it and its unit right of it: the labels "Nom(titre)" and "Nom(unite)"
+// of the page's caption array, -1 for none.
+struct Encadre {
+    int titre, unite;
+    const char* texteTitre;
+    const char* texteUnite;
+    int gauche, haut;
+    int lignes = 1; // lines the caption may wrap into
+};
+
+// Places `boite` as `e` says, `largeur` × `hauteur`, with its caption
+// (`largeurTitre` wide) and its unit.
+void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
+              int largeurTitre);
+
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
 

@@ -39,13 +39,6 @@ QString LblExpansion(int index) {
     return entry::nomIndexe(QStringLiteral("LblExpansion"), index);
 }
 
-// A caption above a box and its unit right of it.
-void entourer(QWidget* page, int titre, const QString& texteTitre, int unite,
-              const QString& texteUnite, int gauche, int haut, int largeurTitre, int lignes = 2) {
-    legendeAuDessus(page, LblExpansion(titre), texteTitre, gauche, haut, largeurTitre, lignes);
-    uniteADroite(page, LblExpansion(unite), texteUnite, gauche, largeurBoite, haut);
-}
-
 QString messageVolume(float vmin) {
     return QStringLiteral("Le volume utile de '") + entry::texteSimple(vmin) +
            QStringLiteral(" litres' est trop important pour la capacité des vases d'expansions "
@@ -115,60 +108,59 @@ QLabel* PageExpansion::resultat(int index) const {
 }
 
 void PageExpansion::placerVase() {
-    const struct Entree {
-        int champ, titre, unite;
-        const char* texte;
-        const char* texteUnite;
+    const QString legendes = QStringLiteral("LblExpansion");
+    const struct {
+        int champ;
         const char* defaut;
-        int gauche, rang, lignes;
+        Encadre e;
     } entrees[] = {
-        {0, 0, 1, "Altitude du logement", "m", "0", xEntrees, 0, 1},
-        {1, 2, 3, "Température moyenne maximale de fonctionnement", "°C", "70", xEntrees, 1, 2},
-        {2, 6, 7, "Température à l'arrêt ou de remplissage", "°C", "15", xEntrees, 2, 2},
-        {3, 4, 5, "Contenance de l'installation", "litres", "0", xEntrees, 3, 1},
-        {6, 24, 25, "Hauteur statique de l'installation", "m", "0", xMilieu, 1, 2},
-        {4, 8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", "3", xMilieu, 2, 2},
+        {0, "0", {0, 1, "Altitude du logement", "m", xEntrees, rangee(0)}},
+        {1,
+         "70",
+         {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1), 2}},
+        {2, "15", {6, 7, "Température à l'arrêt ou de remplissage", "°C", xEntrees, rangee(2), 2}},
+        {3, "0", {4, 5, "Contenance de l'installation", "litres", xEntrees, rangee(3)}},
+        {6, "0", {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2}},
+        {4,
+         "3",
+         {8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, rangee(2), 2}},
     };
-    for (const Entree& e : entrees) {
-        placer(TxtExpansion->champ(e.champ), e.gauche, rangee(e.rang), largeurBoite, hauteurBoite);
+    for (const auto& e : entrees) {
         TxtExpansion->ecrire(e.champ, QString::fromUtf8(e.defaut));
-        entourer(this, e.titre, QString::fromUtf8(e.texte), e.unite,
-                 QString::fromUtf8(e.texteUnite), e.gauche, rangee(e.rang), 2700, e.lignes);
+        encadrer(TxtExpansion->champ(e.champ), legendes, e.e, largeurBoite, hauteurBoite, 2700);
     }
     // On the altitude caption's line, right of its text.
     LblP_Atm = ligneDeTexte(this, QStringLiteral("LblP_Atm"), 1980, rangee(0) - 270, 4800);
     bouton(this, QStringLiteral("CmdExpansion"), xBouton, rangee(1), 495, hauteurBoite,
            [this] { CmdExpansion_Click(); });
 
-    const struct Sortie {
-        int resultat, titre, unite;
-        const char* texte;
-        const char* texteUnite;
-        int gauche, rang;
+    const struct {
+        int resultat;
+        Encadre e;
     } sorties[] = {
-        {0, 18, 15, "Volume d'eau dilaté (volume utile minimum)", "litres", xResultats, 0},
-        {1, 12, 13, "Volume minimal du vase d'expansion", "litres", xResultats, 1},
-        {2, 27, 19, "Volume du vase d'expansion choisi", "litres", xResultats, 2},
-        {3, 14, 26, "Volume utile du vase d'expansion choisi", "litres", xResultats, 3},
-        {6, 22, 23, "Volume de la reserve d'eau dans le vase d'expansion", "litres", xResultats, 4},
-        {5, 20, 21, "Pression statique de l'installation", "bar(s)", xResultats2, 0},
-        {4, 16, 17, "Type de vase d'expansion choisi", "", xResultats2, 1},
-        {9, 35, 34, "Pression de gonflage du vase d'expansion choisi", "bar(s)", xResultats2, 2},
+        {0,
+         {18, 15, "Volume d'eau dilaté (volume utile minimum)", "litres", xResultats, rangee(0),
+          2}},
+        {1, {12, 13, "Volume minimal du vase d'expansion", "litres", xResultats, rangee(1), 2}},
+        {2, {27, 19, "Volume du vase d'expansion choisi", "litres", xResultats, rangee(2), 2}},
+        {3,
+         {14, 26, "Volume utile du vase d'expansion choisi", "litres", xResultats, rangee(3), 2}},
+        {6,
+         {22, 23, "Volume de la reserve d'eau dans le vase d'expansion", "litres", xResultats,
+          rangee(4), 2}},
+        {5, {20, 21, "Pression statique de l'installation", "bar(s)", xResultats2, rangee(0), 2}},
+        {4, {16, 17, "Type de vase d'expansion choisi", "", xResultats2, rangee(1), 2}},
+        {9,
+         {35, 34, "Pression de gonflage du vase d'expansion choisi", "bar(s)", xResultats2,
+          rangee(2), 2}},
+        {7, {-1, 28, "", "bar(s)", xResultats2, rangee(3)}},
     };
-    for (const Sortie& s : sorties) {
-        placer(resultat(s.resultat), s.gauche, rangee(s.rang), largeurBoite, hauteurBoite);
-        entourer(this, s.titre, QString::fromUtf8(s.texte), s.unite,
-                 QString::fromUtf8(s.texteUnite), s.gauche, rangee(s.rang), 3450);
-    }
-    for (const int i : {1, 2, 3, 4, 6})
-        resultat(i)->setText(QStringLiteral("0"));
+    for (const auto& s : sorties)
+        encadrer(resultat(s.resultat), legendes, s.e, largeurBoite, hauteurBoite, 3450);
     resultat(4)->clear();
 
-    // The cold filling pressure: two caption lines, each followed by the
-    // figure it depends on.
-    placer(resultat(7), xResultats2, rangee(3), largeurBoite, hauteurBoite);
-    uniteADroite(this, LblExpansion(28), QStringLiteral("bar(s)"), xResultats2, largeurBoite,
-                 rangee(3));
+    // Over the cold filling pressure, two caption lines, each followed by
+    // the figure it depends on.
     const struct Titre {
         int titre;
         const char* texte;
@@ -199,19 +191,20 @@ void PageExpansion::placerPression() {
     mettreEnGras(titre);
 
     const int haut0 = hautPression + 900, haut1 = haut0 + 840;
-    placer(TxtExpansionTemp->champ(0), xPression, haut0, largeurBoite, hauteurBoite);
     TxtExpansionTemp->ecrire(0, QStringLiteral("15"));
-    entourer(this, 11, QStringLiteral("Température de l'eau"), 10, QStringLiteral("°C"), xPression,
-             haut0, 3000, 1);
-    placer(TxtExpansionTemp->champ(1), xPression, haut1, largeurBoite, hauteurBoite);
-    entourer(this, 32, QStringLiteral("Pression de remplissage"), 31, QStringLiteral("bar(s)"),
-             xPression, haut1, 3000, 1);
+    const QString legendes = QStringLiteral("LblExpansion");
+    encadrer(TxtExpansionTemp->champ(0), legendes,
+             {11, 10, "Température de l'eau", "°C", xPression, haut0}, largeurBoite, hauteurBoite,
+             3000);
+    encadrer(TxtExpansionTemp->champ(1), legendes,
+             {32, 31, "Pression de remplissage", "bar(s)", xPression, haut1}, largeurBoite,
+             hauteurBoite, 3000);
 
     const int xBoutonPression = xPression + 1950, xResultat = xBoutonPression + 705;
     bouton(this, QStringLiteral("CmdPression"), xBoutonPression, haut0, 495, hauteurBoite,
            [this] { CmdPression_Click(); });
-    placer(resultat(8), xResultat, haut0, largeurBoite, hauteurBoite);
-    uniteADroite(this, LblExpansion(30), QStringLiteral("bar(s)"), xResultat, largeurBoite, haut0);
+    encadrer(resultat(8), legendes, {-1, 30, "", "bar(s)", xResultat, haut0}, largeurBoite,
+             hauteurBoite, 0);
 
     // Three lines one under the other, right of the result.
     const int xLignes = xResultat + largeurBoite + 810, largeurLignes = 15300 - 120 - xLignes;

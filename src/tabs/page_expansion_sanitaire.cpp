@@ -36,10 +36,6 @@ const QString titreDepart = QStringLiteral("Volume de la réserve d'eau dans le 
 const QString titreReserve = QStringLiteral("Volume de la reserve d'eau dans le vase d'expansion");
 const QString titreEgout = QStringLiteral("Volume d'eau évacué à l'égout par la soupape");
 
-QString LblExpansionSanitaire(int index) {
-    return entry::nomIndexe(QStringLiteral("LblExpansionSanitaire"), index);
-}
-
 } // namespace
 
 PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent) {
@@ -59,32 +55,33 @@ PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent
 }
 
 void PageExpansionSanitaire::placerEntrees() {
-    const struct Entree {
-        int champ, titre, unite;
-        const char* texte;
-        const char* texteUnite;
+    const struct {
+        int champ;
         const char* defaut;
-        int gauche, rang, lignes;
+        Encadre e;
     } entrees[] = {
-        {0, 0, 6, "Altitude du logement", "m", "0", xEntrees, 0, 1},
-        {2, 1, 7, "Température de l'eau chaude", "°C", "65", xEntrees, 1, 1},
-        {3, 2, 8, "Température de l'eau froide", "°C", "10", xEntrees, 2, 1},
-        {4, 3, 9, "Contenance du ballon", "litres", "0", xEntrees, 3, 1},
-        {1, 13, 12, "Volume du vase choisi", "litres", "0", xEntrees, 4, 1},
-        {5, 4, 10, "Pression de gonflage du vase d'expansion", "bar(s)", "4", xEntrees, 5, 2},
-        {7, 5, 11, "Pression de tarage de la soupape de sécurité", "bar(s)", "7", xMilieu, 4, 2},
-        {6, 15, 14, "Pression du réseau à la hauteur du vase d'expansion", "bar(s)", "4", xMilieu,
-         5, 2},
+        {0, "0", {0, 6, "Altitude du logement", "m", xEntrees, hautEntree[0]}},
+        {2, "65", {1, 7, "Température de l'eau chaude", "°C", xEntrees, hautEntree[1]}},
+        {3, "10", {2, 8, "Température de l'eau froide", "°C", xEntrees, hautEntree[2]}},
+        {4, "0", {3, 9, "Contenance du ballon", "litres", xEntrees, hautEntree[3]}},
+        {1, "0", {13, 12, "Volume du vase choisi", "litres", xEntrees, hautEntree[4]}},
+        {5,
+         "4",
+         {4, 10, "Pression de gonflage du vase d'expansion", "bar(s)", xEntrees, hautEntree[5], 2}},
+        {7,
+         "7",
+         {5, 11, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, hautEntree[4],
+          2}},
+        {6,
+         "4",
+         {15, 14, "Pression du réseau à la hauteur du vase d'expansion", "bar(s)", xMilieu,
+          hautEntree[5], 2}},
     };
     std::vector<QWidget*> tabulation;
-    for (const Entree& e : entrees) {
-        const int haut = hautEntree[e.rang];
-        placer(TxtExpansionSanitaire->champ(e.champ), e.gauche, haut, largeurBoite, hauteurBoite);
+    for (const auto& e : entrees) {
         TxtExpansionSanitaire->ecrire(e.champ, QString::fromUtf8(e.defaut));
-        legendeAuDessus(this, LblExpansionSanitaire(e.titre), QString::fromUtf8(e.texte), e.gauche,
-                        haut, 2775, e.lignes);
-        uniteADroite(this, LblExpansionSanitaire(e.unite), QString::fromUtf8(e.texteUnite),
-                     e.gauche, largeurBoite, haut);
+        encadrer(TxtExpansionSanitaire->champ(e.champ), QStringLiteral("LblExpansionSanitaire"),
+                 e.e, largeurBoite, hauteurBoite, 2775);
         tabulation.push_back(TxtExpansionSanitaire->champ(e.champ));
     }
     // On the altitude field's line, right of its unit.
@@ -96,38 +93,29 @@ void PageExpansionSanitaire::placerEntrees() {
 }
 
 void PageExpansionSanitaire::placerResultats() {
-    const struct Sortie {
-        int titre, unite;
-        const char* texte;
-        int gauche, rang;
-    } sorties[] = {
-        {48, 51, "Volume d'eau dilaté (volume utile minimum)", xResultats, 0},
-        {54, 53, "Volume minimal du vase d'expansion", xResultats, 1},
-        {52, 42, "Volume utile du vase d'expansion choisi", xResultats, 2},
-        {46, 43, "Volume d'expansion du vase choisi", xResultats, 3},
-        {44, 45, "", xResultats2, 0},
-        {50, 49, "Pression maximale au réseau pour éviter la fuite de la soupape", xResultats2, 1},
+    const Encadre sorties[] = {
+        {48, 51, "Volume d'eau dilaté (volume utile minimum)", "Litre(s)", xResultats, rangee(0),
+         2},
+        {54, 53, "Volume minimal du vase d'expansion", "Litre(s)", xResultats, rangee(1), 2},
+        {52, 42, "Volume utile du vase d'expansion choisi", "Litre(s)", xResultats, rangee(2), 2},
+        {46, 43, "Volume d'expansion du vase choisi", "Litre(s)", xResultats, rangee(3), 2},
+        {44, 45, "", "Litre(s)", xResultats2, rangee(0), 2},
+        {50, 49, "Pression maximale au réseau pour éviter la fuite de la soupape", "bar(s)",
+         xResultats2, rangee(1), 2},
         {37, 38, "Volume d'eau absorbé par le vase dû à la différence de pression Vase/Réseau",
-         xResultats2, 2},
-        {39, 40, "Pression de tarage de la soupape pour éviter la fuite par celle-ci", xResultats2,
-         3},
+         "Litre(s)", xResultats2, rangee(2), 2},
+        {39, 40, "Pression de tarage de la soupape pour éviter la fuite par celle-ci", "bar(s)",
+         xResultats2, rangee(3), 2},
     };
+    const QString legendes = QStringLiteral("LblExpansion");
     for (int i = 0; i < 8; ++i) {
-        const Sortie& s = sorties[i];
-        const int haut = rangee(s.rang);
-        LblResultat_Expansion_Sanitaire[static_cast<std::size_t>(i)] =
+        auto* label =
             resultat(this, entry::nomIndexe(QStringLiteral("LblResultat_Expansion_Sanitaire"), i),
-                     s.gauche, haut, largeurBoite, hauteurBoite);
-        auto* titre =
-            legendeAuDessus(this, entry::nomIndexe(QStringLiteral("LblExpansion"), s.titre),
-                            QString::fromUtf8(s.texte), s.gauche, haut, 4350, 2);
-        if (i == 4)
-            titreReserve_ = titre;
-        const bool pression = i == 5 || i == 7;
-        uniteADroite(this, entry::nomIndexe(QStringLiteral("LblExpansion"), s.unite),
-                     pression ? QStringLiteral("bar(s)") : QStringLiteral("Litre(s)"), s.gauche,
-                     largeurBoite, haut);
+                     0, 0, largeurBoite, hauteurBoite);
+        LblResultat_Expansion_Sanitaire[static_cast<std::size_t>(i)] = label;
+        encadrer(label, legendes, sorties[i], largeurBoite, hauteurBoite, 4350);
     }
+    titreReserve_ = findChild<QLabel*>(entry::nomIndexe(legendes, 44));
     titreReserve_->setText(titreDepart);
     illustration(this, QStringLiteral("Image2"), QStringLiteral(":/images/expansion_sanitaire.svg"),
                  xResultats2 + 1200, rangee(3) + 405);

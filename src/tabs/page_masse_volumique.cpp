@@ -27,14 +27,6 @@ QString LblMasse_Vol(int index) {
     return entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index);
 }
 
-// Heading right above a box (none over a second column), unit label right of it.
-void entoure(QWidget* page, int titre, const QString& texteTitre, int unite,
-             const QString& texteUnite, int gauche, int haut, int largeurTitre) {
-    if (titre >= 0)
-        legendeAuDessus(page, LblMasse_Vol(titre), texteTitre, gauche, haut, largeurTitre);
-    uniteADroite(page, LblMasse_Vol(unite), texteUnite, gauche, largeurBoite, haut);
-}
-
 QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
     auto* titre = legende(page, LblMasse_Vol(index), texte, xChamp, haut, 6000, 255);
     mettreEnGras(titre);
@@ -48,61 +40,51 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
     TxtMasse_Vol = new entry::FamilleChamps(
         this, QStringLiteral("TxtMasse_Vol"), entry::indicesJusqua(3),
         {nullptr, [this](int index) { CmdMasse_Vol_Click(index == 0 ? 0 : 1); }});
-    for (int i = 0; i < 8; ++i)
-        LblResult_Masse_Vol[static_cast<std::size_t>(i)] =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResult_Masse_Vol"), i), 0, 0,
-                     largeurBoite, hauteurBoite);
-    const auto placerResultat = [this](int i, int gauche, int haut) {
-        placer(LblResult_Masse_Vol[static_cast<std::size_t>(i)], gauche, haut, largeurBoite,
-               hauteurBoite);
-    };
-    const auto placerChamp = [this](int i, int haut) {
-        placer(TxtMasse_Vol->champ(i), xChamp, haut, largeurBoite, hauteurBoite);
-    };
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
                i == 0 ? 1900 : 3900, 495, hauteurBoite, [this, i] { CmdMasse_Vol_Click(i); });
-    }
-
-    // Water.
     titreDeBloc(this, 1, QStringLiteral("Masse volumique de l'eau"), 1240);
-    placerChamp(0, 1900);
-    entoure(this, 0, QStringLiteral("Température de l'eau"), 2, QStringLiteral("°C"), xChamp, 1900,
-            2600);
-    placerResultat(0, xResultat, 1900);
-    entoure(this, 5, QStringLiteral("Masse volumique de l'eau entre 0 °C et 150 °C"), 3,
-            QStringLiteral("kg/m3"), xResultat, 1900, 5000);
-    placerResultat(1, xResultat2, 1900);
-    entoure(this, -1, {}, 4, QStringLiteral("kg/l"), xResultat2, 1900, 0);
-    placerResultat(2, xResultat, 2620);
-    entoure(this, 11, QStringLiteral("Volume massique de l'eau entre 0 °C et 150 °C"), 7,
-            QStringLiteral("m3/kg"), xResultat, 2620, 5000);
-    placerResultat(3, xResultat2, 2620);
-    entoure(this, -1, {}, 6, QStringLiteral("l/kg ou m3/tonne"), xResultat2, 2620, 0);
-
-    // Air.
     titreDeBloc(this, 9, QStringLiteral("Masse volumique de l'air"), 3240);
-    placerChamp(1, 3900);
-    entoure(this, 10, QStringLiteral("Température de l'air"), 8, QStringLiteral("°C"), xChamp, 3900,
-            2600);
-    placerChamp(2, 4620);
-    entoure(this, 20, QStringLiteral("Humidité absolue de l'air"), 21,
-            QStringLiteral("kg eau/kg air sec"), xChamp, 4620, 2600);
+
+    // Fields left, results right; no caption over a second column.
+    const QString legendes = QStringLiteral("LblMasse_Vol");
     const struct {
-        int resultat, titre, unite;
-        const char* texteTitre;
-        const char* texteUnite;
-        int haut;
-    } air[] = {
-        {4, 14, 15, "Masse volumique de l'air sec entre -20 °C et 60 °C", "kg/m3 air sec", 3900},
-        {5, 13, 12, "Volume massique de l'air sec entre -20 °C et 60 °C", "m3/kg air sec", 4620},
-        {6, 18, 17, "Masse volumique de l'air humide entre -20 °C et 60 °C", "kg/m3 air sec", 5340},
-        {7, 16, 19, "Volume massique de l'air humide entre -20 °C et 60 °C", "m3/kg air sec", 6060},
+        int champ;
+        Encadre e;
+    } champs[] = {
+        {0, {0, 2, "Température de l'eau", "°C", xChamp, 1900}},
+        {1, {10, 8, "Température de l'air", "°C", xChamp, 3900}},
+        {2, {20, 21, "Humidité absolue de l'air", "kg eau/kg air sec", xChamp, 4620}},
     };
-    for (const auto& a : air) {
-        placerResultat(a.resultat, xResultat, a.haut);
-        entoure(this, a.titre, QString::fromUtf8(a.texteTitre), a.unite,
-                QString::fromUtf8(a.texteUnite), xResultat, a.haut, 5000);
+    for (const auto& c : champs)
+        encadrer(TxtMasse_Vol->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite, 2600);
+    const struct {
+        int resultat;
+        Encadre e;
+    } resultats[] = {
+        {0, {5, 3, "Masse volumique de l'eau entre 0 °C et 150 °C", "kg/m3", xResultat, 1900}},
+        {1, {-1, 4, "", "kg/l", xResultat2, 1900}},
+        {2, {11, 7, "Volume massique de l'eau entre 0 °C et 150 °C", "m3/kg", xResultat, 2620}},
+        {3, {-1, 6, "", "l/kg ou m3/tonne", xResultat2, 2620}},
+        {4,
+         {14, 15, "Masse volumique de l'air sec entre -20 °C et 60 °C", "kg/m3 air sec", xResultat,
+          3900}},
+        {5,
+         {13, 12, "Volume massique de l'air sec entre -20 °C et 60 °C", "m3/kg air sec", xResultat,
+          4620}},
+        {6,
+         {18, 17, "Masse volumique de l'air humide entre -20 °C et 60 °C", "kg/m3 air sec",
+          xResultat, 5340}},
+        {7,
+         {16, 19, "Volume massique de l'air humide entre -20 °C et 60 °C", "m3/kg air sec",
+          xResultat, 6060}},
+    };
+    for (const auto& r : resultats) {
+        auto* label =
+            resultat(this, entry::nomIndexe(QStringLiteral("LblResult_Masse_Vol"), r.resultat), 0,
+                     0, largeurBoite, hauteurBoite);
+        LblResult_Masse_Vol[static_cast<std::size_t>(r.resultat)] = label;
+        encadrer(label, legendes, r.e, largeurBoite, hauteurBoite, 5000);
     }
 }
 
