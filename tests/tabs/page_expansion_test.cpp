@@ -64,6 +64,15 @@ private slots:
             s);
         QCOMPARE(texte("LblReserve"), reserve);
 
+        // Filled below the static pressure: the advice, then the pressure all the same.
+        aide::taper(temp(1), "0,3");
+        QCOMPARE(entree(temp(1)),
+                 boite("Attention, la pression de remplissage est inférieure à la pression "
+                       "statique de l'installation ! \r\nPression statique de l'installation : " +
+                       aide::avecSeparateur("0,49", s) + " bar(s)"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), aide::avecSeparateur("0,56", s));
+        aide::taper(temp(1), "0,53");
+
         // Above the valve: the three lines kept, the result failed.
         aide::taper(temp(0), "70");
         QCOMPARE(entree(temp(1)), boite("La pression est supérieure à celle de la soupape (" +
