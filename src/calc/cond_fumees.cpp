@@ -3,6 +3,7 @@
 #include "calc/echec.h"
 #include "entry/nombres.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -31,6 +32,9 @@ constexpr double pas = 0.000001; // m², one step of the search
 // single, so the limit is passed within this many steps.
 constexpr float sectionMaximale = 4;
 constexpr long pasMaximum = 4'300'000;
+// The losses fall as the section grows: the search judges every 1000th
+// section of the sequence, then walks step by step through the last stretch.
+constexpr long foulee = 1000;
 
 struct Materiau {
     std::u16string_view nom;
@@ -82,6 +86,9 @@ float frottement(float re, float r) {
     const float a1 = arith::simple(-2 * log10(rugueux + arith::div(2.51 * a0, re)));
     const float a2 = arith::simple(-2 * log10(rugueux + arith::div(2.51 * a1, re)));
     const double ecart = a0 - static_cast<double>(a1);
+    // Three equal steps have converged: the extrapolation, 0/0, is that value.
+    if (ecart == 0 && a2 == a1)
+        return arith::simple(arith::puissance(a0, -2));
     const double a = a0 - arith::div(ecart * ecart, a2 - 2.0 * a1 + a0);
     return arith::simple(arith::puissance(a, -2));
 }
@@ -106,6 +113,32 @@ float perte(float w, float lambda, double longueur, float diametre, float zeta) 
     const double frottements = arith::div(arith::fini(lambda * longueur), diametre);
     return arith::simple(arith::fini(static_cast<double>(w) * w) *
                          arith::fini((frottements + zeta) * securite * densiteFumees / 2));
+}
+
+// The section `n` steps of the search after `section`, exactly as n
+// additions of the step stored each time as a single would give it. Within
+// a binade every addition moves the single by the same number of units, so a
+// run of them is taken at once; the addition that leaves the binade is made
+// on its own.
+float avancer(float section, long n) {
+    while (n > 0) {
+        const float suivante = arith::simple(section + pas);
+        const float increment = suivante - section;
+        const float apres = arith::simple(suivante + pas);
+        const int binade = std::ilogb(section);
+        if (increment <= 0 || apres - suivante != increment || std::ilogb(apres) != binade) {
+            section = suivante;
+            --n;
+            continue;
+        }
+        // Additions that stay below the next binade, the first one included.
+        const double plafond = std::ldexp(1.0, binade + 1);
+        const long dansBinade = static_cast<long>((plafond - section) / increment) - 1;
+        const long m = std::max(1L, std::min(n, dansBinade));
+        section = static_cast<float>(section + static_cast<double>(m) * increment);
+        n -= m;
+    }
+    return section;
 }
 
 // The value a label written as a single shows, read back as a double.
@@ -182,11 +215,11 @@ std::variant<float, Refus> Section(const Saisie& s) try {
     // From the pipe's section up, the first section whose losses the draught
     // covers; a square duct of that section, its side as hydraulic diameter.
     const float zetaConduit = arith::simple(arith::fini(coude45 * s.coudesDevoiement));
-    float section = sectionRaccordement;
-    for (long i = 0; i < pasMaximum; ++i) {
-        section = arith::simple(section + pas);
-        if (section > sectionMaximale)
-            break;
+    struct Jugement {
+        bool couverte;  // the draught covers the losses
+        bool laminaire; // the friction law in force
+    };
+    const auto juger = [&](float section) {
         const float w = vitesse(debit, rhoFumees, section);
         const float d = arith::simple(arith::racine(section));
         const float re =
@@ -195,8 +228,46 @@ std::variant<float, Refus> Section(const Saisie& s) try {
         const float perteConduit = perte(w, lambda, s.longueur, d, zetaConduit);
         const double pertes = arith::fini(perteRaccordement + static_cast<double>(perteConduit) +
                                           s.depressionSortie + s.depressionAirComburant);
-        if (!(pertes > tirage))
-            return section;
+        return Jugement{!(pertes > tirage), re < 2230};
+    };
+
+    // From the section after `debut`, step by step: the first one covered, or
+    // nullopt when `n` steps found none.
+    const auto parcourir = [&](float debut, long n) -> std::optional<float> {
+        float section = debut;
+        for (long i = 0; i < n && section <= sectionMaximale; ++i) {
+            section = arith::simple(section + pas);
+            if (section <= sectionMaximale && juger(section).couverte)
+                return section;
+        }
+        return std::nullopt;
+    };
+
+    // A stretch is walked step by step when it is the first, when its end is
+    // covered, lies beyond the limit or fails, or when the friction law
+    // changes along it (the only place where the losses may rise with the
+    // section).
+    float section = sectionRaccordement;
+    std::optional<bool> laminaire;
+    for (long fait = 0; fait < pasMaximum; fait += foulee) {
+        const float fin = avancer(section, foulee);
+        std::optional<Jugement> jugement;
+        if (fin <= sectionMaximale) {
+            try {
+                jugement = juger(fin);
+            } catch (const EchecExecution&) {
+            }
+        }
+        const bool parPas =
+            !jugement || jugement->couverte || !laminaire || *laminaire != jugement->laminaire;
+        if (parPas) {
+            if (const auto trouvee = parcourir(section, foulee))
+                return *trouvee;
+            if (!jugement)
+                break;
+        }
+        laminaire = jugement->laminaire;
+        section = fin;
     }
     return Refus::DepressionInsuffisante;
 } catch (const EchecExecution&) {

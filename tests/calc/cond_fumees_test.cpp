@@ -68,6 +68,20 @@ TEST(CondFumees, Dimensionnement) {
     s.puissance = 4, s.rendement = 0.95f, s.coudes90 = 1, s.coudesDevoiement = 1;
     s.depressionSortie = 6, s.depressionAirComburant = 2;
     EXPECT_EQ(resultats(s), std::tuple(24.05, 5.0, 5.53));
+
+    // Stainless pipe and duct at a low velocity: on the way the three
+    // Colebrook steps meet exactly, and their common value is the friction.
+    s = gaz24kW();
+    s.materiauConduit = u"Acier inox", s.hauteur = 5, s.longueur = 5;
+    s.diametreRaccordement = 0.1f, s.puissance = 25;
+    EXPECT_EQ(std::get<Resultat>(calculer(s)).section, 188.07);
+
+    // Near 4 m², the search still finds the first section covered.
+    s = gaz24kW();
+    s.hauteur = 20, s.longueur = 20, s.longueurRaccordement = 2, s.diametreRaccordement = 0.4f;
+    s.temperatureFumees = 160, s.puissance = 2500, s.depressionAirComburant = 0;
+    s.depressionSortie = 37.3336;
+    EXPECT_EQ(std::get<Resultat>(calculer(s)).section, 39854.07);
 }
 
 TEST(CondFumees, Refus) {
