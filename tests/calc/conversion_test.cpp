@@ -64,4 +64,19 @@ TEST_P(Conversion, RienAEcrire) {
 
 SOUS_DEUX_SEPARATEURS(Conversion);
 
+// The units of each list, in the order the user finds them.
+TEST(Unites, OrdreDesListes) {
+    const auto liste = [](G g) {
+        std::u16string texte;
+        for (const auto& unite : unites(g))
+            texte += unite + u' ';
+        return texte;
+    };
+    EXPECT_EQ(liste(G::Temperature), u"°C °K °F ");
+    EXPECT_EQ(liste(G::Pression), u"atm hPa daPa Pa bar mbar mCE mmCE mmHg ");
+    EXPECT_EQ(liste(G::Puissance), u"kW W kCal/h kJ/h ");
+    EXPECT_EQ(liste(G::Energie), u"kW/h W/h kCal kJ J ");
+    EXPECT_EQ(liste(G::Debit), u"m3/h m3/mn m3/s l/h l/mn l/s ");
+}
+
 } // namespace
