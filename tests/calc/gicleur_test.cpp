@@ -11,15 +11,6 @@ using namespace calc::gicleur;
 
 namespace {
 
-constexpr float gamme[28] = {0.35f, 0.40f, 0.45f, 0.50f, 0.55f, 0.60f, 0.65f, 0.75f, 0.85f, 1.00f,
-                             1.10f, 1.20f, 1.25f, 1.35f, 1.50f, 1.65f, 1.75f, 2.00f, 2.25f, 2.50f,
-                             2.75f, 3.00f, 3.50f, 3.75f, 4.00f, 4.50f, 5.00f, 5.50f};
-
-// Power (kW) needing `taille` US gal/h at p bar, efficiency 1, 1 kWh/l.
-float puissancePour(double taille, double p) {
-    return static_cast<float>(taille * 3.785 * std::sqrt(p / 7));
-}
-
 TEST(Gicleur, Exemples) {
     const auto r = calculer(20, 10, 0.9f, 10.25f, 20, 0.9).value();
     EXPECT_EQ(std::tuple(r.gicleur, r.pression, r.debit, r.rangee),
@@ -30,24 +21,25 @@ TEST(Gicleur, Exemples) {
     float p = 1;
     EXPECT_EQ(Gicleur(13.86f, p, 0.9f, 10.25f), 1.0);
     EXPECT_FLOAT_EQ(p, 1.12f);
-}
-
-TEST(Gicleur, ChaqueTaille) {
-    for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(Gamme_Gicleurs()[i], gamme[i]);
-        EXPECT_EQ(Modulo(gamme[i], 0.05), 0.0f) << gamme[i];
-        // Just below half-way to the next multiple: the walk meets the size first.
-        const float q = puissancePour(gamme[i] + 0.024, 10);
-        const auto r = calculer(q, 10, 1, 1, q, 1).value();
-        EXPECT_EQ(std::pair(static_cast<float>(r.gicleur), r.rangee), std::pair(gamme[i], i));
-    }
-    for (const double absente : {0.70, 0.80, 0.90, 0.95, 1.05})
-        EXPECT_EQ(Modulo(absente, 0.05), 0.0f) << absente;
     EXPECT_FLOAT_EQ(Modulo(0.36, 0.05), 7.2f);
 }
 
+// Just below half-way to the next multiple of 0.05, the walk meets each size
+// of the range first, and finds its row.
+TEST(Gicleur, ChaqueTaille) {
+    constexpr float gamme[28] = {0.35f, 0.40f, 0.45f, 0.50f, 0.55f, 0.60f, 0.65f,
+                                 0.75f, 0.85f, 1.00f, 1.10f, 1.20f, 1.25f, 1.35f,
+                                 1.50f, 1.65f, 1.75f, 2.00f, 2.25f, 2.50f, 2.75f,
+                                 3.00f, 3.50f, 3.75f, 4.00f, 4.50f, 5.00f, 5.50f};
+    for (int i = 0; i < 28; ++i) {
+        const auto q = static_cast<float>((gamme[i] + 0.024) * 3.785 * std::sqrt(10.0 / 7));
+        const auto r = calculer(q, 10, 1, 1, q, 1).value();
+        EXPECT_EQ(std::pair(static_cast<float>(r.gicleur), r.rangee), std::pair(gamme[i], i));
+    }
+}
+
 TEST(Gicleur, Refus) {
-    const float q = puissancePour(0.5, 19.99);
+    const auto q = static_cast<float>(0.5 * 3.785 * std::sqrt(19.99 / 7));
     float p = 19.99f; // raised to exactly 20, still allowed
     EXPECT_EQ(Gicleur(q, p, 1, 1), 0.5);
     EXPECT_EQ(p, 20.0f);
@@ -61,13 +53,14 @@ TEST(Gicleur, Refus) {
     p = 10;
     EXPECT_FALSE(Gicleur(20, p, std::numeric_limits<float>::infinity(), 10.25f));
     EXPECT_EQ(p, 10.0f);
-    // Below 0.35 at the start; then a zero or negative field.
+    // Below 0.35 at the start; a negative power; a zero efficiency, pressure
+    // or heating value; a negative pressure.
     EXPECT_FALSE(calculer(5, 8, 0.9f, 10.25f, 5, 0.9));
     EXPECT_FALSE(calculer(-20, 10, 0.9f, 10.25f, -20, 0.9));
     EXPECT_FALSE(calculer(20, 10, 0, 10.25f, 20, 0));
     EXPECT_FALSE(calculer(20, 0, 0.9f, 10.25f, 20, 0.9));
-    EXPECT_FALSE(calculer(20, -1, 0.9f, 10.25f, 20, 0.9));
     EXPECT_FALSE(calculer(20, 10, 0.9f, 0, 20, 0.9));
+    EXPECT_FALSE(calculer(20, -1, 0.9f, 10.25f, 20, 0.9));
 }
 
 } // namespace

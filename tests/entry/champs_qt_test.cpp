@@ -1,6 +1,7 @@
 // An entry-field family under real key, focus and mouse events.
 #include "entry/champs_qt.h"
 #include "qt/aide_test.h"
+#include "tabs/disposition.h"
 
 #include <stdexcept>
 #include <vector>
@@ -15,13 +16,18 @@ class TestChampsQt : public QObject {
     QStringList ajouts;       // texts seen by the extra Change handling
 
     QLineEdit* champ(int i) const { return champs->champ(i); }
+    // Field 2 once `touches` are typed over its whole text.
+    QString frappe(const QString& touches) {
+        aide::taper(champ(2), touches);
+        return aide::vu(champ(2));
+    }
 
 private slots:
     void init() {
+        ModGeneral::Fixer_Separateur_Decimal(u',');
         entrees.clear();
         ajouts.clear();
         page = std::make_unique<QWidget>();
-        // Sparse indices, as some control arrays have.
         champs = new entry::FamilleChamps(
             page.get(), "TxtEssai", {0, 2, 6},
             {[this](int i) { ajouts << QString::number(i) + ":" + champ(i)->text(); },
@@ -34,100 +40,69 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));
     }
 
-    // Typed keys, "\b" for Backspace, or after "=" a text written at once,
-    // through the key filter and the cleaning. The result as aide::vu shows
-    // it, "," standing for the separator.
-    void frappe_data() {
-        QTest::addColumn<QString>("touches");
-        QTest::addColumn<QString>("attendu");
-        // Either key gives the separator, whichever it is.
-        aide::deuxSeparateurs("point", "1.5", "1,5|");
-        aide::deuxSeparateurs("virgule", "1,5", "1,5|");
-        aide::deuxSeparateurs("séparateur seul", ".", "0,|");
-        aide::deuxSeparateurs("moins séparateur", "-.", "[0]");
-        aide::ligne("moins final", "12-", "12|");
-        aide::ligne("double moins", "--", "-|");
-        aide::ligne("zéro de tête", "05", "5|");
-        aide::ligne("lettre", "a", "[0]");
-        aide::ligne("lettre remplacée", "a7", "7|");
-        aide::ligne("champ vidé", "12\b\b", "[0]");
-        aide::ligne("champ vidé puis chiffre", "1\b8", "8|");
-        aide::ligne("exposant écrit", "=1E3", "1E3|");
-        aide::ligne("séparateur moins écrit", "=,-", "0,|");
-        aide::ligne("moins en série écrits", "=20---------", "20|");
-        aide::ligne("zéros en série écrits", "=00000000000,5", "0,5|");
-    }
-    void frappe() {
-        QFETCH(QString, touches);
-        QFETCH(QString, attendu);
-        const QChar s = aide::fixerSeparateur();
-        if (touches.startsWith(u'='))
-            champs->ecrire(2, touches.mid(1));
-        else
-            aide::taper(champ(2), touches);
-        QCOMPARE(aide::vu(champ(2)), aide::avecSeparateur(attendu, s));
-    }
-
-    // The extra Change handling sees the cleaned text only.
-    void changementSupplementaire() {
+    // Each key is cleaned, the cleaning's replacement cleaned again: the caret
+    // goes to the end, or "0" is selected for the next key to replace; the
+    // extra Change handling sees the cleaned text only. Either separator key
+    // gives the separator in force, whichever it is.
+    void clavier() {
         aide::taper(champ(6), "a");
         ajouts.removeDuplicates();
         QCOMPARE(ajouts, QStringList{"6:0"});
+        QCOMPARE(frappe("."), "0,|");
+        QCOMPARE(frappe("a"), "[0]");
+        for (const QChar s : {u',', u'.'}) {
+            ModGeneral::Fixer_Separateur_Decimal(s.unicode());
+            QCOMPARE(frappe("1.5"), QString("1") + s + "5|");
+            QCOMPARE(frappe("1,5"), QString("1") + s + "5|");
+        }
     }
 
+    // Enter runs the calculation, in a field as in a list (pick-only, yellow).
     void entreeLanceLeCalcul() {
-        QTest::keyClick(champ(6), Qt::Key_Return);
+        QVERIFY(!listes->liste(1)->isEditable());
+        QCOMPARE(listes->liste(1)->palette().color(QPalette::Button), QColor(255, 255, 192));
+        aide::entree(champ(6));
         QTest::keyClick(champ(0), Qt::Key_Enter);
         QTest::keyClick(champ(2), Qt::Key_A);
-        QTest::keyClick(listes->liste(1), Qt::Key_Return);
+        aide::entree(listes->liste(1));
         QCOMPARE(entrees, (std::vector<int>{6, 0, 101}));
     }
 
+    // Tab or a click selects the whole text, the next click places the caret.
+    // Pressing in another field and dragging before the release still selects
+    // it all; once released, a drag selects as usual.
     void focusSelectionneTout() {
+        champs->ecrire(0, "12345678");
         champs->ecrire(2, "3,25");
-        champs->ecrire(6, "78");
         champ(0)->setFocus();
         QTest::keyClick(champ(0), Qt::Key_Tab);
-        QVERIFY(champ(2)->hasFocus());
-        QCOMPARE(aide::vu(champ(2)), QStringLiteral("[3,25]"));
-        // The click that gives the focus selects too; the next one places the caret.
-        QTest::mouseClick(champ(6), Qt::LeftButton, {}, QPoint(5, 10));
-        QVERIFY(champ(6)->hasFocus());
-        QCOMPARE(aide::vu(champ(6)), QStringLiteral("[78]"));
-        QTest::mouseClick(champ(6), Qt::LeftButton, {}, QPoint(100, 10));
-        QVERIFY(!champ(6)->hasSelectedText());
+        QCOMPARE(aide::vu(champ(2)), "[3,25]");
+        QTest::mouseClick(champ(2), Qt::LeftButton, {}, QPoint(100, 10));
+        QVERIFY(!champ(2)->hasSelectedText());
+        const auto glisser = [this] {
+            QTest::mousePress(champ(0), Qt::LeftButton, {}, QPoint(3, 10));
+            QTest::mouseMove(champ(0), QPoint(60, 10));
+            QTest::mouseRelease(champ(0), Qt::LeftButton, {}, QPoint(60, 10));
+            return champ(0)->selectedText();
+        };
+        QCOMPARE(glisser(), "12345678");
+        const QString partie = glisser();
+        QVERIFY(!partie.isEmpty() && partie != "12345678");
     }
 
-    // Pressing in another field and dragging before the release still
-    // selects the whole text; once released, a drag selects as usual.
-    void focusParGlisser() {
-        champs->ecrire(0, "12345678");
-        champ(6)->setFocus();
-        QTest::mousePress(champ(0), Qt::LeftButton, {}, QPoint(3, 10));
-        QVERIFY(champ(0)->hasFocus());
-        QTest::mouseMove(champ(0), QPoint(30, 10));
-        QTest::mouseMove(champ(0), QPoint(60, 12));
-        QTest::mouseRelease(champ(0), Qt::LeftButton, {}, QPoint(60, 12));
-        QCOMPARE(aide::vu(champ(0)), QStringLiteral("[12345678]"));
-        QTest::mousePress(champ(0), Qt::LeftButton, {}, QPoint(3, 10));
-        QTest::mouseMove(champ(0), QPoint(60, 10));
-        QTest::mouseRelease(champ(0), Qt::LeftButton, {}, QPoint(60, 10));
-        QVERIFY(champ(0)->hasSelectedText());
-        QVERIFY(champ(0)->selectedText() != champ(0)->text());
-    }
-
-    // A failure thrown by a calculation ends in the shared guard, from
-    // Enter as from a button.
+    // A failure thrown by a calculation ends in the shared guard, from Enter
+    // as from a button.
     void echecRetenu() {
-        entry::FamilleChamps echoue(page.get(), "TxtEchec", {0},
-                                    {nullptr, [](int) { throw std::runtime_error("échec"); }});
-        QTest::keyClick(echoue.champ(0), Qt::Key_Return);
-        bool apres = false;
-        entry::lancerCalcul([&] {
-            apres = true;
+        int lances = 0;
+        const auto echoue = [&lances] {
+            ++lances;
             throw std::overflow_error("échec");
-        });
-        QVERIFY(apres);
+        };
+        entry::FamilleChamps champEchoue(page.get(), "TxtEchec", {0},
+                                         {nullptr, [&](int) { echoue(); }});
+        aide::entree(champEchoue.champ(0));
+        aide::cliquer(tabs::bouton(page.get(), "CmdEchec", 0, 0, 495, 315, echoue));
+        QCOMPARE(lances, 2);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "aide_separateur.h"
 #include "entry/controle_saisie.h"
 
-#include <algorithm>
-#include <optional>
+#include <array>
+#include <span>
 #include <utility>
 
 using namespace entry;
@@ -24,61 +24,45 @@ struct ChampEssai : ChampSaisie {
         --profondeur;
     }
     void selectionner(int debut, int longueur) override { selection = {debut, longueur}; }
+    // The text, "|" where the caret was put, brackets around what was selected.
+    std::u16string vu() const {
+        auto v = contenu;
+        if (selection[1] > 0)
+            return v.insert(selection[0] + selection[1], u"]").insert(selection[0], u"[");
+        return selection[0] < 0 ? v : v.insert(selection[0], u"|");
+    }
 
     std::u16string contenu;
     char16_t sep;
     int profondeur = 0;
-    std::optional<std::pair<int, int>> selection;
+    std::array<int, 2> selection = {-1, 0};
 };
-
-enum Curseur { Intact, EnFin, Tout };
 
 class ControleSaisie : public SousSeparateur {};
 
+// ';' stands for the other separator. Pasted runs end as the one-at-a-time
+// cleaning would, well within the nesting bound of the field.
 TEST_P(ControleSaisie, Nettoyage) {
-    const struct {
-        const char16_t *saisi, *attendu;
-        Curseur curseur;
-    } cas[] = {{u"-", u"-", Intact},
-               {u"-0", u"-0", Intact},
-               {u"0,5", u"0,5", Intact},
-               {u"1E3", u"1E3", Intact},
-               {u"12-", u"12", EnFin},
-               {u"--", u"-", EnFin},
-               {u",", u"0,", EnFin},
-               {u",-", u"0,", EnFin},
-               {u"05", u"5", EnFin},
-               {u"007", u"7", EnFin},
-               {u"00,5", u"0,5", EnFin},
-               {u"-,5", u"0", Tout},
-               {u"1,2,3", u"0", Tout},
-               {u"abc", u"0", Tout},
-               {u"5-3", u"0", Tout},
-               {u"", u"0", Tout},
-               {u"1;5", u"0", Tout},
-               // Pasted runs end as the one-at-a-time cleaning would, well
-               // within the nesting bound of the field.
-               {u"5------------", u"5", EnFin},
-               {u"-----------", u"-", EnFin},
-               {u"000000000007", u"7", EnFin},
-               {u"0000000000,5", u"0,5", EnFin},
-               {u"00000000000", u"0", EnFin},
-               {u"0000-", u"0", EnFin}};
-    for (const auto& c : cas) {
-        auto saisi = t(c.saisi);
-        std::replace(saisi.begin(), saisi.end(), u';', autre()); // ';': the other separator
-        SCOPED_TRACE(::testing::PrintToString(saisi));
-        ChampEssai champ(saisi, sep());
-        Controle_Saisie(champ, sep());
-        const auto attendu = t(c.attendu);
-        const int n = static_cast<int>(attendu.size());
-        const std::optional<std::pair<int, int>> selection[] = {
-            {}, std::pair(n, 0), std::pair(0, n)};
-        EXPECT_EQ(champ.texte(), attendu);
-        EXPECT_EQ(champ.selection, selection[c.curseur]);
-    }
+    using Cas = std::pair<const char16_t*, const char16_t*>;
+    const Cas cas[] = {{u"-", u"-"},       {u"-0", u"-0"},   {u"0,5", u"0,5"},   {u"1E3", u"1E3"},
+                       {u"12-", u"12|"},   {u"--", u"-|"},   {u",", u"0,|"},     {u",-", u"0,|"},
+                       {u"05", u"5|"},     {u"007", u"7|"},  {u"00,5", u"0,5|"}, {u"-,5", u"[0]"},
+                       {u"1,2,3", u"[0]"}, {u"abc", u"[0]"}, {u"5-3", u"[0]"},   {u"", u"[0]"},
+                       {u"1;5", u"[0]"},   {u"0000-", u"0|"}};
+    const Cas colles[] = {{u"5------------", u"5|"},
+                          {u"000000000007", u"7|"},
+                          {u"0000000000,5", u"0,5|"},
+                          {u"00000000000", u"0|"}};
+    for (const auto liste : {std::span<const Cas>(cas), std::span<const Cas>(colles)})
+        for (const auto& [saisi, attendu] : liste) {
+            auto texte = t(saisi);
+            std::replace(texte.begin(), texte.end(), u';', autre());
+            ChampEssai champ(texte, sep());
+            Controle_Saisie(champ, sep());
+            EXPECT_EQ(champ.vu(), t(attendu)) << ::testing::PrintToString(texte);
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(Separateurs, ControleSaisie, ::testing::Values(u',', u'.'), nomSeparateur);
+SOUS_DEUX_SEPARATEURS(ControleSaisie);
 
 } // namespace

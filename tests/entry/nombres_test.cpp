@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 using namespace entry;
@@ -13,13 +14,11 @@ namespace {
 class Nombres : public SousSeparateur {};
 
 TEST_P(Nombres, Lecture) {
-    const struct {
-        const char16_t* texte;
-        double attendu;
-    } cas[] = {{u" -12\t", -12}, {u"+3,25", 3.25},    {u",5", 0.5},   {u"5,", 5},
-               {u"-,5", -0.5},   {u"2,5e-3", 2.5e-3}, {u"1E+2", 100}, {u"1E-400", 0}};
-    for (const auto& c : cas)
-        EXPECT_EQ(lireDouble(t(c.texte), sep()), c.attendu) << PrintToString(c.texte);
+    const std::pair<const char16_t*, double> cas[] = {
+        {u" -12\t", -12}, {u"+3,25", 3.25},    {u",5", 0.5},   {u"5,", 5},
+        {u"-,5", -0.5},   {u"2,5e-3", 2.5e-3}, {u"1E+2", 100}, {u"1E-400", 0}};
+    for (const auto& [texte, attendu] : cas)
+        EXPECT_EQ(lireDouble(t(texte), sep()), attendu) << PrintToString(texte);
 
     std::vector<std::u16string> refus = {u"", u"-", u"abc", u"1a", t(u"1,2,3"), u"1E", t(u"1E5,5")};
     refus.push_back({u'1', autre(), u'5'}); // the other separator
@@ -38,26 +37,22 @@ TEST_P(Nombres, Lecture) {
 }
 
 TEST_P(Nombres, Ecriture) {
-    const struct {
-        double valeur;
-        const char16_t* attendu;
-    } cas[] = {{-0.0, u"0"},
-               {0.1 + 0.2, u"0,3"},
-               {2.0 / 3, u"0,666666666666667"},
-               {1e-4, u"0,0001"},
-               {1e-5, u"1E-05"},
-               {-1.25e-7, u"-1,25E-07"},
-               {999999999999999, u"999999999999999"},
-               {999999999999999.9, u"1E+15"},
-               {std::numeric_limits<double>::infinity(), u"#####"}};
-    for (const auto& c : cas)
-        EXPECT_EQ(ecrireDouble(c.valeur, sep()), t(c.attendu));
+    const auto ecrit = [this](double valeur) { return ecrireDouble(valeur, sep()); };
+    EXPECT_EQ(ecrit(-0.0), u"0");
+    EXPECT_EQ(ecrit(0.1 + 0.2), t(u"0,3"));
+    EXPECT_EQ(ecrit(2.0 / 3), t(u"0,666666666666667"));
+    EXPECT_EQ(ecrit(1e-4), t(u"0,0001"));
+    EXPECT_EQ(ecrit(1e-5), u"1E-05");
+    EXPECT_EQ(ecrit(-1.25e-7), t(u"-1,25E-07"));
+    EXPECT_EQ(ecrit(999999999999999), u"999999999999999");
+    EXPECT_EQ(ecrit(999999999999999.9), u"1E+15");
+    EXPECT_EQ(ecrit(std::numeric_limits<double>::infinity()), u"#####");
     EXPECT_EQ(ecrireSimple(1.f / 3, sep()), t(u"0,3333333"));
     EXPECT_EQ(ecrireSimple(9999999.f, sep()), u"9999999");
     EXPECT_EQ(ecrireSimple(1e7f, sep()), u"1E+07");
 }
 
-INSTANTIATE_TEST_SUITE_P(Separateurs, Nombres, ::testing::Values(u',', u'.'), nomSeparateur);
+SOUS_DEUX_SEPARATEURS(Nombres);
 
 TEST(Arrondi, DemiVersLePairEtRelecture) {
     // 2.675 is stored just below the half, 1.35 just above; the rest are exact ties.

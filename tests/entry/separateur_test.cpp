@@ -4,30 +4,8 @@
 
 #include <cstdlib>
 #include <optional>
-#include <string>
 
 namespace {
-
-// Each test starts with no locale variable set; the environment and the
-// separator in force are put back afterwards.
-class SeparateurSysteme : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (auto& [nom, valeur] : avant_) {
-            if (const char* v = std::getenv(nom))
-                valeur = v;
-            unsetenv(nom);
-        }
-    }
-    void TearDown() override {
-        for (const auto& [nom, valeur] : avant_)
-            valeur ? setenv(nom, valeur->c_str(), 1) : unsetenv(nom);
-        ModGeneral::Fixer_Separateur_Decimal(separateur_);
-    }
-    std::pair<const char*, std::optional<std::string>> avant_[3] = {
-        {"LC_ALL", {}}, {"LC_NUMERIC", {}}, {"LANG", {}}};
-    char16_t separateur_ = ModGeneral::Separateur_Decimal();
-};
 
 // Starts from the other separator, so that a lookup changing nothing shows.
 // The fallback stands for the GUI's locale data: it knows "de_DE" only.
@@ -39,7 +17,10 @@ char16_t lire(char16_t depart) {
     return ModGeneral::Separateur_Decimal();
 }
 
-TEST_F(SeparateurSysteme, PrioriteEtLecture) {
+// Changes the process's locale variables, which no other pure test reads.
+TEST(SeparateurSysteme, PrioriteEtLecture) {
+    for (const char* nom : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        unsetenv(nom);
     // None set: the C locale.
     EXPECT_EQ(entry::localeNumeriqueSysteme(), std::nullopt);
     EXPECT_EQ(lire(u','), u'.');

@@ -2,13 +2,10 @@
 
 #include <QTimer>
 
-namespace aide {
-
-QString repondreBoite(const std::function<void()>& action) {
+QString aide::repondreBoite(const std::function<void()>& action) {
     QString vue;
     // The box runs its own event loop: look for it from a timer.
     QTimer minuterie;
-    minuterie.setInterval(10);
     QObject::connect(&minuterie, &QTimer::timeout, [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (boite == nullptr)
@@ -17,15 +14,10 @@ QString repondreBoite(const std::function<void()>& action) {
         vue = QStringList{boite->windowTitle(), QString::number(boite->icon()),
                           QString::number(boite->buttons().size()), boite->text()}
                   .join(" | ");
-        if (auto* ok = boite->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            boite->reject();
+        boite->button(QMessageBox::Ok) ? boite->button(QMessageBox::Ok)->click() : boite->reject();
     });
-    minuterie.start();
+    minuterie.start(10);
     action();
     minuterie.stop();
     return vue;
 }
-
-} // namespace aide

@@ -21,12 +21,12 @@ namespace aide {
 template <typename T> T* trouver(const auto& racine, const QString& nom, int index) {
     return racine->template findChild<T*>(QStringLiteral("%1(%2)").arg(nom).arg(index));
 }
-// The texts of members 0 to nombre − 1 of a control array.
-template <typename T> QStringList textes(const auto& racine, const QString& nom, int nombre) {
+// The texts of members 0 to nombre − 1 of a control array, blank-separated.
+template <typename T> QString textes(const auto& racine, const QString& nom, int nombre) {
     QStringList vus;
     for (int i = 0; i < nombre; ++i)
         vus << trouver<T>(racine, nom, i)->text();
-    return vus;
+    return vus.join(u' ');
 }
 
 // Gives the field the focus, selects its whole text and types `touches`.
@@ -34,6 +34,12 @@ inline void taper(QLineEdit* champ, const QString& touches) {
     champ->setFocus(Qt::OtherFocusReason);
     champ->selectAll();
     QTest::keyClicks(champ, touches);
+}
+inline void cliquer(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+inline void entree(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Return);
 }
 // The field's text, its selection in brackets or else its caret as "|".
 inline QString vu(const QLineEdit* champ) {
@@ -45,29 +51,5 @@ inline QString vu(const QLineEdit* champ) {
 // Runs `action`, answering with OK the first modal message box it opens;
 // gives "title | icon | buttons | text" of that box, "" when none opened.
 QString repondreBoite(const std::function<void()>& action);
-
-// `texte` with the given separator in place of every ",".
-inline QString avecSeparateur(QString texte, QChar separateur) {
-    return texte.replace(u',', separateur);
-}
-// "0,45 2,17": the words of `texte`, with the given separator.
-inline QStringList valeurs(const QString& texte, QChar separateur = u',') {
-    return avecSeparateur(texte, separateur).split(u' ');
-}
-// The separator of the current row, "." for "… [.]" and "," otherwise, put in force.
-inline QChar fixerSeparateur() {
-    const QChar separateur = QByteArray(QTest::currentDataTag()).endsWith("[.]") ? u'.' : u',';
-    ModGeneral::Fixer_Separateur_Decimal(separateur.unicode());
-    return separateur;
-}
-
-// A row of a data table, then the same row twice, "nom [,]" and "nom [.]".
-template <typename... V> void ligne(const QString& nom, const V&... valeurs) {
-    (QTest::newRow(qPrintable(nom)) << ... << valeurs);
-}
-template <typename... V> void deuxSeparateurs(const QString& nom, const V&... valeurs) {
-    ligne(nom + " [,]", valeurs...);
-    ligne(nom + " [.]", valeurs...);
-}
 
 } // namespace aide

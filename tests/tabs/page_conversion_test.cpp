@@ -13,51 +13,46 @@ class TestPageConversion : public QObject {
     QPushButton* bouton(int i) const {
         return aide::trouver<QPushButton>(page, "CmdConversion", i);
     }
+    // Field i gets `valeur` in `unite`; its partner, in `uniteAutre`, holds 98765.
+    void saisir(int i, const QString& valeur, const QString& unite, const QString& uniteAutre) {
+        aide::taper(champ(i ^ 1), "98765");
+        aide::taper(champ(i), valeur);
+        liste(i)->setCurrentText(unite);
+        liste(i ^ 1)->setCurrentText(uniteAutre);
+    }
 
 private slots:
     void initTestCase() { app::preparerApplication(*qApp); }
     void init() {
+        ModGeneral::Fixer_Separateur_Decimal(u',');
         page = std::make_unique<tabs::PageConversion>();
         page->afficherUnitesInitiales();
         page->show();
     }
 
-    // "B2" clicks the arrow of field 2, "E3" presses Enter in field 3, "L8"
-    // in list 8: that field is converted into its partner, which held 98765.
-    // "," stands for the separator.
-    void conversion_data() {
-        QTest::addColumn<QString>("par");
-        QTest::addColumn<QString>("unites"); // source, partner
-        QTest::addColumn<QString>("saisie");
-        QTest::addColumn<QString>("attendu");
-        aide::deuxSeparateurs("> hPa en mCE", "B2", "hPa mCE", "1013,25", "10,3287");
-        aide::deuxSeparateurs("< kCal/h en W", "B5", "kCal/h W", "1", "1,1626");
-        aide::ligne("Entrée champ 3", "E3", "bar mCE", "2", "20,3874");
-        aide::ligne("Entrée liste 8", "L8", "m3/h l/h", "1,5", "1500");
-        // No number, or none a double holds: the partner is left as it was.
-        aide::ligne("moins seul", "B2", "atm Pa", "-", "98765");
-        aide::ligne("hors des doubles", "B2", "atm Pa", "1E308", "98765");
-    }
+    // ">" converts the left field into the right one, "<" the right into the
+    // left, Enter in a field or in its unit list from that field. Picking the
+    // units converts nothing; the source stays as typed.
     void conversion() {
-        QFETCH(QString, par);
-        QFETCH(QString, unites);
-        QFETCH(QString, saisie);
-        QFETCH(QString, attendu);
-        const QChar s = aide::fixerSeparateur();
-        const int source = par.mid(1).toInt(), partenaire = source ^ 1;
-        aide::taper(champ(partenaire), "98765");
-        champ(source)->setText(aide::avecSeparateur(saisie, s)); // an exponent can only be pasted
-        liste(source)->setCurrentText(unites.section(u' ', 0, 0));
-        liste(partenaire)->setCurrentText(unites.section(u' ', 1));
-        QCOMPARE(champ(partenaire)->text(), QStringLiteral("98765")); // picking converts nothing
-        QCOMPARE(bouton(source)->text(), source % 2 == 0 ? QString(">") : QString("<"));
-        if (par[0] == u'B')
-            QTest::mouseClick(bouton(source), Qt::LeftButton);
-        else
-            QTest::keyClick(par[0] == u'E' ? static_cast<QWidget*>(champ(source)) : liste(source),
-                            Qt::Key_Return);
-        QCOMPARE(champ(partenaire)->text(), aide::avecSeparateur(attendu, s));
-        QCOMPARE(champ(source)->text(), aide::avecSeparateur(saisie, s));
+        QCOMPARE(bouton(2)->text() + bouton(5)->text(), "><");
+        saisir(2, "1013,25", "hPa", "mCE");
+        QCOMPARE(champ(3)->text(), "98765");
+        aide::cliquer(bouton(2));
+        QCOMPARE(champ(3)->text(), "10,3287");
+        QCOMPARE(champ(2)->text(), "1013,25");
+        saisir(5, "1", "kCal/h", "W");
+        aide::cliquer(bouton(5));
+        QCOMPARE(champ(4)->text(), "1,1626");
+        saisir(3, "2", "bar", "mCE");
+        aide::entree(champ(3));
+        QCOMPARE(champ(2)->text(), "20,3874");
+        saisir(8, "1,5", "m3/h", "l/h");
+        aide::entree(liste(8));
+        QCOMPARE(champ(9)->text(), "1500");
+        // A lone "-" is no number yet: the partner keeps its text.
+        saisir(2, "-", "atm", "Pa");
+        aide::cliquer(bouton(2));
+        QCOMPARE(champ(3)->text(), "98765");
     }
 
     // Tab runs along each row, left to right, then to the next row down.

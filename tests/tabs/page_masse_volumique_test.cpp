@@ -9,77 +9,94 @@ class TestPageMasseVolumique : public QObject {
     std::unique_ptr<tabs::PageMasseVolumique> page;
 
     QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtMasse_Vol", i); }
+    void saisir(const QString& eau, const QString& air, const QString& humidite) {
+        for (int i = 0; i < 3; ++i)
+            aide::taper(champ(i), QStringList{eau, air, humidite}[i]);
+    }
+    // Each runs its action and gives the warning box it opened, "" if none.
+    QString cliquer(int i) {
+        const auto bouton = aide::trouver<QWidget>(page, "CmdMasse_Vol", i);
+        return aide::repondreBoite([&] { aide::cliquer(bouton); });
+    }
+    QString entree(int i) {
+        return aide::repondreBoite([&] { aide::entree(champ(i)); });
+    }
+    // Titled "Brivane.", warning icon, one button.
+    static QString boite(const QString& message) {
+        return QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) + message;
+    }
+    // Water kg/m3, kg/l, m3/kg, l/kg, then dry and humid air kg/m3 and m3/kg.
+    QString resultats() const { return aide::textes<QLabel>(page, "LblResult_Masse_Vol", 8); }
 
 private slots:
     void initTestCase() { app::preparerApplication(*qApp); }
     void init() {
+        ModGeneral::Fixer_Separateur_Decimal(u',');
         page = std::make_unique<tabs::PageMasseVolumique>();
         page->show();
         QVERIFY(QTest::qWaitForWindowExposed(page.get()));
     }
 
-    // Typed: water, air, humidity, then what runs: "0" or "1" clicks that
-    // button, "E0" to "E2" presses Enter in that field. Results: water kg/m3,
-    // kg/l, m3/kg, l/kg, then dry and humid air kg/m3 and m3/kg.
-    void calcul_data() {
-        QTest::addColumn<QString>("saisies");
-        QTest::addColumn<QString>("resultats");
-        QTest::addColumn<QString>("message"); // of the warning box, none if empty
-        const QString zero = "0 0 0 0 ", rien = zero + zero.trimmed(),
-                      eau = "La température de l'eau doit être ",
-                      air = "La température de l'air doit être ";
-        // Enter in the water field runs water only, in either air field air only.
-        aide::ligne("eau 0 °C", "0 20 0 0", "999,919 1 0,001 1 0 0 0 0", "");
-        aide::deuxSeparateurs("eau 60 °C", "60 20 0,01 E0", "983,252 0,983 0,00102 1,01729 0 0 0 0",
-                              "");
-        aide::ligne("air 20 °C sec", "60 20 0 1", zero + "1,20391 0,83063 1,20391 0,83063", "");
-        aide::ligne("air 20 °C humide", "60 20 0,01 E1", zero + "1,20391 0,83063 1,18487 0,84397",
-                    "");
-        aide::ligne("air -20 °C", "60 -20 0 E2", zero + "1,39414 0,71729 1,39414 0,71729", "");
-        aide::ligne("air 60 °C", "60 60 0,01 1", zero + "1,05936 0,94397 1,04261 0,95913", "");
-        // Refused: nothing written, the field gets the focus back, selected.
-        aide::ligne("eau -0,5", "-0,5 20 0 0", rien, eau + "supérieure ou égale à 0 °C !");
-        aide::ligne("eau 150,5", "150,5 20 0 0", rien, eau + "inférieure ou égale à 150 °C !");
-        aide::ligne("air -20,5", "0 -20,5 0 1", rien, air + "supérieure ou égale à -20 °C !");
-        aide::ligne("air 60,5", "0 60,5 0 1", rien, air + "inférieure ou égale à 60 °C !");
-        // Saturated: dry air written, the temperature as typed.
-        const QString saturation =
-            "L'humidité absolue de l'air est trop importante pour la température de 20,0 °C !"
-            "\r\n\r\nCeci induit un taux d'humidité relative (degré hygrométrique) supérieur à "
-            "100%.\r\nL'humidité absolue de l'air ne peut pas être supérieure à 0,0146973 kg "
-            "eau/kg air sec\r\npour une température de l'air de 20,0 °C.";
-        aide::deuxSeparateurs("saturation", "0 20,0 0,02 E2", zero + "1,20391 0,83063 #### ####",
-                              saturation);
-        // A lone "-" is no number yet: nothing runs, even beside an air
-        // temperature out of range.
-        aide::ligne("moins seul eau", "- 20 0 E0", rien, "");
-        aide::ligne("moins seul air", "0 - 0 1", rien, "");
-        aide::ligne("moins seul humidité", "0 70 - E2", rien, "");
+    // Enter in the water field runs water only, in either air field air only;
+    // each button its own block.
+    void calculs() {
+        saisir("60", "20", "0,01");
+        QCOMPARE(entree(1), "");
+        QCOMPARE(resultats(), "0 0 0 0 1,20391 0,83063 1,18487 0,84397");
+        saisir("60", "60", "0,01");
+        QCOMPARE(entree(0), "");
+        QCOMPARE(resultats(), "983,252 0,983 0,00102 1,01729 1,20391 0,83063 1,18487 0,84397");
+        QCOMPARE(entree(2), "");
+        QCOMPARE(resultats(), "983,252 0,983 0,00102 1,01729 1,05936 0,94397 1,04261 0,95913");
+        saisir("0", "-20", "0");
+        QCOMPARE(cliquer(0), "");
+        QCOMPARE(resultats(), "999,919 1 0,001 1 1,05936 0,94397 1,04261 0,95913");
+        QCOMPARE(cliquer(1), "");
+        QCOMPARE(resultats(), "999,919 1 0,001 1 1,39414 0,71729 1,39414 0,71729");
     }
-    void calcul() {
-        QFETCH(QString, saisies);
-        QFETCH(QString, resultats);
-        QFETCH(QString, message);
-        const QChar s = aide::fixerSeparateur();
-        const QStringList mots = aide::valeurs(saisies, s);
-        for (int i = 0; i < 3; ++i)
-            aide::taper(champ(i), mots[i]);
-        const QString boite = aide::repondreBoite([&] {
-            const int i = mots[3].back().digitValue();
-            if (mots[3].startsWith(u'E'))
-                QTest::keyClick(champ(i), Qt::Key_Return);
-            else
-                QTest::mouseClick(aide::trouver<QWidget>(page, "CmdMasse_Vol", i), Qt::LeftButton);
-        });
-        if (!message.isEmpty()) // titled "Brivane.", warning icon, one button
-            message = QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) + message;
-        QCOMPARE(boite, aide::avecSeparateur(message, s));
-        QCOMPARE(aide::textes<QLabel>(page, "LblResult_Masse_Vol", 8), aide::valeurs(resultats, s));
-        if (!message.isEmpty() && !mots[3].startsWith(u'E')) {
-            const int i = mots[3].toInt();
-            QCOMPARE(page->focusWidget(), champ(i));
-            QCOMPARE(aide::vu(champ(i)), "[" + mots[i] + "]");
+
+    // Refused: nothing written, the field gets the focus back, selected.
+    void temperatureRefusee() {
+        const QString eau = "La température de l'eau doit être ",
+                      air = "La température de l'air doit être ";
+        const struct {
+            int champ;
+            QString saisie, message;
+        } cas[] = {{0, "-0,5", eau + "supérieure ou égale à 0 °C !"},
+                   {0, "150,5", eau + "inférieure ou égale à 150 °C !"},
+                   {1, "-20,5", air + "supérieure ou égale à -20 °C !"},
+                   {1, "60,5", air + "inférieure ou égale à 60 °C !"}};
+        for (const auto& c : cas) {
+            aide::taper(champ(c.champ), c.saisie);
+            QCOMPARE(cliquer(c.champ), boite(c.message));
+            QCOMPARE(resultats(), "0 0 0 0 0 0 0 0");
+            QCOMPARE(page->focusWidget(), champ(c.champ));
+            QCOMPARE(aide::vu(champ(c.champ)), "[" + c.saisie + "]");
         }
+    }
+
+    // Saturated: dry air written, the temperature as typed.
+    void saturation() {
+        saisir("0", "20,0", "0,02");
+        QCOMPARE(entree(2),
+                 boite("L'humidité absolue de l'air est trop importante pour la température de "
+                       "20,0 °C !\r\n\r\nCeci induit un taux d'humidité relative (degré "
+                       "hygrométrique) supérieur à 100%.\r\nL'humidité absolue de l'air ne peut "
+                       "pas être supérieure à 0,0146973 kg eau/kg air sec\r\npour une "
+                       "température de l'air de 20,0 °C."));
+        QCOMPARE(resultats(), "0 0 0 0 1,20391 0,83063 #### ####");
+    }
+
+    // A lone "-" is no number yet: nothing runs, even beside an air
+    // temperature out of range.
+    void moinsSeul() {
+        saisir("-", "70", "0");
+        QCOMPARE(entree(0), "");
+        saisir("0", "-", "0");
+        QCOMPARE(cliquer(1), "");
+        saisir("0", "70", "-");
+        QCOMPARE(entree(2), "");
+        QCOMPARE(resultats(), "0 0 0 0 0 0 0 0");
     }
 };
 
