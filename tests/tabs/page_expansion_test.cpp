@@ -11,8 +11,10 @@ class TestPageExpansion : public QObject {
     QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansion", i); }
     QLineEdit* temp(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansionTemp", i); }
     QString texte(const char* nom) const { return page->findChild<QLabel*>(nom)->text(); }
-    QStringList resultats() const {
-        return aide::textes<QLabel>(page, "LblResultat_Expansion", 10);
+    QString resultats() const { return aide::textes<QLabel>(page, "LblResultat_Expansion", 10); }
+    // `texte` with the separator in force in place of every ",".
+    static QString sep(QString texte) {
+        return texte.replace(u',', QChar(ModGeneral::Separateur_Decimal()));
     }
     // Enter in that field; the text of the box it opened, "" if none.
     static QString entree(QLineEdit* champ) {
@@ -25,7 +27,7 @@ class TestPageExpansion : public QObject {
 private slots:
     void initTestCase() { app::preparerApplication(*qApp); }
     void init() {
-        aide::fixerSeparateur();
+        ModGeneral::Fixer_Separateur_Decimal(u',');
         page = std::make_unique<tabs::PageExpansion>();
         page->show();
     }
@@ -33,35 +35,32 @@ private slots:
     // 500 litres, 5 m: the vessel, then its pressure at 40 and 70 °C. Under
     // "." too: the vessel's name keeps its comma.
     void vaseEtPression_data() {
-        QTest::addColumn<QString>("rien");
-        aide::deuxSeparateurs("500 litres", QString());
+        QTest::addColumn<QChar>("separateur");
+        QTest::newRow(",") << QChar(u',');
+        QTest::newRow(".") << QChar(u'.');
     }
     void vaseEtPression() {
-        const QChar s = aide::fixerSeparateur();
-        QCOMPARE(aide::textes<QLineEdit>(page, "TxtExpansion", 5),
-                 (QStringList{"0", "70", "15", "0", "3"}));
+        QFETCH(QChar, separateur);
+        ModGeneral::Fixer_Separateur_Decimal(separateur.unicode());
+        QCOMPARE(aide::textes<QLineEdit>(page, "TxtExpansion", 5), QStringLiteral("0 70 15 0 3"));
         aide::taper(champ(3), "500");
         aide::taper(champ(6), "5");
         QCOMPARE(entree(champ(6)), QString());
-        QStringList attendus = aide::valeurs("10,89 17,41 18 11,21 - 0,49 0,32 0,53 0 0,5", s);
-        attendus[4] = "18/0,5";
-        QCOMPARE(resultats(), attendus);
+        QCOMPARE(resultats(),
+                 sep("10,89 17,41 18 11,21 ") + "18/0,5" + sep(" 0,49 0,32 0,53 0 0,5"));
         QCOMPARE(texte("LblTemp(0)"), QStringLiteral("( 15 °C)"));
-        QCOMPARE(texte("LblTemp(1)"), aide::avecSeparateur("( 0,32 litres)", s));
-        QCOMPARE(temp(1)->text(), aide::avecSeparateur("0,53", s));
+        QCOMPARE(texte("LblTemp(1)"), sep("( 0,32 litres)"));
+        QCOMPARE(temp(1)->text(), sep("0,53"));
         QCOMPARE(texte("LblP_Atm"), QStringLiteral("(Pression atmosphérique approximative : "
                                                    "101325 Pa)"));
 
         aide::taper(temp(0), "40");
         QCOMPARE(entree(temp(0)), QString());
-        QCOMPARE(texte("LblResultat_Expansion(8)"), aide::avecSeparateur("0,91", s));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), sep("0,91"));
         QCOMPARE(texte("LblSurpression"), QString());
-        QCOMPARE(texte("LblVolDilate"),
-                 aide::avecSeparateur("Volume d'eau dilaté : 3,45 litres", s));
-        const QString reserve = aide::avecSeparateur(
-            "Volume d'eau présent dans le vase : 0,35 litre(s) pour une pression de "
-            "remplissage de 0,53 bar(s)",
-            s);
+        QCOMPARE(texte("LblVolDilate"), sep("Volume d'eau dilaté : 3,45 litres"));
+        const QString reserve = sep("Volume d'eau présent dans le vase : 0,35 litre(s) pour une "
+                                    "pression de remplissage de 0,53 bar(s)");
         QCOMPARE(texte("LblReserve"), reserve);
 
         // Filled below the static pressure: the advice, then the pressure all the same.
@@ -69,20 +68,17 @@ private slots:
         QCOMPARE(entree(temp(1)),
                  boite("Attention, la pression de remplissage est inférieure à la pression "
                        "statique de l'installation ! \r\nPression statique de l'installation : " +
-                       aide::avecSeparateur("0,49", s) + " bar(s)"));
-        QCOMPARE(texte("LblResultat_Expansion(8)"), aide::avecSeparateur("0,56", s));
+                       sep("0,49") + " bar(s)"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), sep("0,56"));
         aide::taper(temp(1), "0,53");
 
         // Above the valve: the three lines kept, the result failed.
         aide::taper(temp(0), "70");
         QCOMPARE(entree(temp(1)), boite("La pression est supérieure à celle de la soupape (" +
-                                        aide::avecSeparateur("3,02", s) +
-                                        " bars) , il y aura décharge de celle-ci !"));
+                                        sep("3,02") + " bars) , il y aura décharge de celle-ci !"));
         QCOMPARE(texte("LblResultat_Expansion(8)"), QStringLiteral("#####"));
-        QCOMPARE(texte("LblSurpression"),
-                 aide::avecSeparateur("Pression sans décharge : 3,02 bars", s));
-        QCOMPARE(texte("LblVolDilate"),
-                 aide::avecSeparateur("Volume d'eau dilaté : 10,89 litre(s)", s));
+        QCOMPARE(texte("LblSurpression"), sep("Pression sans décharge : 3,02 bars"));
+        QCOMPARE(texte("LblVolDilate"), sep("Volume d'eau dilaté : 10,89 litre(s)"));
         QCOMPARE(texte("LblReserve"), reserve);
         // A later sizing leaves the pressure block as it stands.
         QCOMPARE(entree(champ(0)), QString());
@@ -111,7 +107,7 @@ private slots:
                        "d'expansions standards !\r\nLa hauteur maximale est d'environ 25,45 m "
                        "pour une eau de remplissage à 10 °C (pression statique 2,5 bars "
                        "maxi).\r\nContacter le fabricant pour un produit spécifique."));
-        QCOMPARE(resultats(), QStringList(10, "#####"));
+        QCOMPARE(resultats(), QStringList(10, "#####").join(u' '));
         for (const char* nom : {"LblP_Atm", "LblTemp(0)", "LblTemp(1)"})
             QCOMPARE(texte(nom), QString());
         QCOMPARE(temp(1)->text(), QStringLiteral("3"));
@@ -125,11 +121,11 @@ private slots:
                  boite("Le volume utile de '527,55 litres' est trop important pour la capacité "
                        "des vases d'expansions standards!\r\n\r\nContactez le fabricant pour un "
                        "produit spécifique."));
-        QCOMPARE(resultats(), QStringList(10, "#####"));
+        QCOMPARE(resultats(), QStringList(10, "#####").join(u' '));
         // A lone "-" is no number: the failure ending, without a word.
         aide::taper(champ(3), "-");
         QCOMPARE(entree(champ(3)), QString());
-        QCOMPARE(resultats(), QStringList(10, "#####"));
+        QCOMPARE(resultats(), QStringList(10, "#####").join(u' '));
     }
 
     // Above 100 °C either temperature field is refused as it is typed.
