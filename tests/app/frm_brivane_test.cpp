@@ -154,13 +154,16 @@ private slots:
     // Pick-only yellow lists, each showing its row's usual unit.
     void unitesAuDemarrage() {
         QStringList unites;
-        for (int i = 0; i < 10; ++i) {
-            auto* liste = aide::trouver<QComboBox>(fenetre, "CmbConversion", i);
-            QVERIFY(!liste->isEditable());
-            QCOMPARE(liste->palette().color(QPalette::Button), QColor(255, 255, 192));
-            unites << liste->currentText();
-        }
-        QCOMPARE(unites, aide::valeurs("°C °K mCE bar W kW W/h kW/h m3/h l/h"));
+        for (const auto& [famille, nombre] :
+             {std::pair("CmbPCI_PCS", 4), std::pair("CmbConversion", 10)})
+            for (int i = 0; i < nombre; ++i) {
+                auto* liste = aide::trouver<QComboBox>(fenetre, famille, i);
+                QVERIFY(!liste->isEditable());
+                QCOMPARE(liste->palette().color(QPalette::Button), QColor(255, 255, 192));
+                unites << liste->currentText();
+            }
+        QCOMPARE(unites, aide::valeurs("kWh/kg kWh/kg kWh/kg kWh/kg "
+                                       "°C °K mCE bar W kW W/h kW/h m3/h l/h"));
     }
 };
 
