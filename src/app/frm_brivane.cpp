@@ -9,6 +9,7 @@
 #include "tabs/page_expansion_sanitaire.h"
 #include "tabs/page_gicleur.h"
 #include "tabs/page_masse_volumique.h"
+#include "tabs/page_pci_pcs.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -41,12 +42,14 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     Onglet_->setFixedSize(ui::pixels(largeurClient), ui::pixels(hauteurClient));
     pageConversion_ = new tabs::PageConversion;
     pageConversion_->setObjectName(QStringLiteral("PageConversion"));
+    pagePCI_PCS_ = new tabs::PagePCI_PCS;
+    pagePCI_PCS_->setObjectName(QStringLiteral("PagePCI_PCS"));
     pageGicleur_ = new tabs::PageGicleur;
     pageGicleur_->setObjectName(QStringLiteral("PageGicleur"));
     pageMasseVolumique_ = new tabs::PageMasseVolumique;
     pageMasseVolumique_->setObjectName(QStringLiteral("PageMasse_Vol"));
     Onglet_->addTab(pageConversion_, QStringLiteral("Conversion d'unité"));
-    Onglet_->addTab(pageVide(QStringLiteral("PagePCI_PCS")), QStringLiteral("PCI/PCS"));
+    Onglet_->addTab(pagePCI_PCS_, QStringLiteral("PCI/PCS"));
     Onglet_->addTab(pageGicleur_, QStringLiteral("Gicleur fioul"));
     auto* pageExpansion = new tabs::PageExpansion;
     pageExpansion->setObjectName(QStringLiteral("PageExpansion"));
@@ -88,6 +91,7 @@ void FrmBrivane::creerMenus() {
 // number written from here on uses it. No calculation runs.
 void FrmBrivane::Form_Load() {
     ModGeneral::Lire_Separateur_Decimal(entry::separateurSelonQt);
+    pagePCI_PCS_->afficherUnitesInitiales();
     pageConversion_->afficherUnitesInitiales();
     pageGicleur_->ecrireValeursInitiales();
     pageGicleur_->remplirGamme();

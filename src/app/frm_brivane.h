@@ -7,6 +7,7 @@ namespace tabs {
 class PageConversion;
 class PageGicleur;
 class PageMasseVolumique;
+class PagePCI_PCS;
 } // namespace tabs
 
 namespace app {
@@ -28,6 +29,7 @@ private:
     tabs::PageConversion* pageConversion_;
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
+    tabs::PagePCI_PCS* pagePCI_PCS_;
 };
 
 } // namespace app

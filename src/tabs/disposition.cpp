@@ -110,6 +110,17 @@ QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int
     return cmd;
 }
 
+std::array<QPushButton*, 2> fleches(QWidget* page, const QString& nom, int index, int gauche,
+                                    int haut, const std::function<void(int index)>& convertir) {
+    std::array<QPushButton*, 2> boutons{};
+    for (const int i : {0, 1})
+        boutons[static_cast<std::size_t>(i)] = bouton(
+            page, entry::nomIndexe(nom, index + i), gauche + 720 * i, haut, 495, 315,
+            [convertir, i, index] { convertir(index + i); },
+            i == 0 ? QStringLiteral(">") : QStringLiteral("<"));
+    return boutons;
+}
+
 void ordreTabulation(const std::vector<QWidget*>& controles) {
     QWidget* precedent = nullptr;
     for (QWidget* controle : controles) {

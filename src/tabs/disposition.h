@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -78,6 +79,19 @@ QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int la
 QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int largeur,
                     int hauteur, std::function<void()> calcul,
                     const QString& texte = QStringLiteral(">"));
+
+// The two arrow buttons of a row whose two fields convert into each other:
+// "Nom(index)", caption ">", at `gauche`, converts the left field into the
+// right one; "Nom(index + 1)", caption "<", 720 twips further, converts back.
+// `convertir` receives the index of the button clicked.
+std::array<QPushButton*, 2> fleches(QWidget* page, const QString& nom, int index, int gauche,
+                                    int haut, const std::function<void(int index)>& convertir);
+
+// The other field of such a row: index + 1 for an even index, index − 1 for
+// an odd one.
+constexpr int partenaire(int index) {
+    return index % 2 == 0 ? index + 1 : index - 1;
+}
 
 // The order in which the Tab key moves through a page's controls.
 void ordreTabulation(const std::vector<QWidget*>& controles);

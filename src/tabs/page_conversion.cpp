@@ -68,12 +68,8 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
             for (const auto& unite : calc::conversion::unites(rangee.grandeur))
                 CmbConversion->liste(i)->addItem(QString::fromStdU16String(unite));
 
-        const QString nomBouton = QStringLiteral("CmdConversion");
-        auto* versDroite = bouton(this, entry::nomIndexe(nomBouton, gauche), x + 2160, y, 495,
-                                  hauteur, [this, gauche] { CmdConversion_Click(gauche); });
-        auto* versGauche = bouton(
-            this, entry::nomIndexe(nomBouton, droite), x + 2880, y, 495, hauteur,
-            [this, droite] { CmdConversion_Click(droite); }, QStringLiteral("<"));
+        const auto [versDroite, versGauche] =
+            fleches(this, QStringLiteral("CmdConversion"), gauche, x + 2160, y, convertir);
         tabulation.insert(tabulation.end(),
                           {TxtConversion->champ(gauche), CmbConversion->liste(gauche), versDroite,
                            versGauche, TxtConversion->champ(droite), CmbConversion->liste(droite)});
@@ -92,15 +88,14 @@ void PageConversion::afficherUnitesInitiales() {
 void PageConversion::CmdConversion_Click(int index) {
     if (index < 0 || index > 9)
         return;
-    const int partenaire = index % 2 == 0 ? index + 1 : index - 1;
     const Rangee& rangee = rangees[static_cast<std::size_t>(index / 2)];
     const auto resultat = calc::conversion::convertir(
         rangee.grandeur, TxtConversion->texte(index).toStdU16String(),
         CmbConversion->liste(index)->currentText().toStdU16String(),
-        CmbConversion->liste(partenaire)->currentText().toStdU16String(),
+        CmbConversion->liste(partenaire(index))->currentText().toStdU16String(),
         ModGeneral::Separateur_Decimal());
     if (resultat)
-        TxtConversion->ecrire(partenaire, QString::fromStdU16String(*resultat));
+        TxtConversion->ecrire(partenaire(index), QString::fromStdU16String(*resultat));
 }
 
 } // namespace tabs

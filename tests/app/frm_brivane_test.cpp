@@ -126,9 +126,11 @@ private slots:
     // Each list of the conversion tab shows its row's usual unit.
     void unitesAuDemarrage() {
         QString unites;
-        for (int i = 0; i < 10; ++i)
-            unites += aide::trouver<QComboBox>(fenetre, "CmbConversion", i)->currentText() + " ";
-        QCOMPARE(unites, "°C °K mCE bar W kW W/h kW/h m3/h l/h ");
+        for (const auto& [famille, nombre] :
+             {std::pair("CmbPCI_PCS", 4), std::pair("CmbConversion", 10)})
+            for (int i = 0; i < nombre; ++i)
+                unites += aide::trouver<QComboBox>(fenetre, famille, i)->currentText() + " ";
+        QCOMPARE(unites, "kWh/kg kWh/kg kWh/kg kWh/kg °C °K mCE bar W kW W/h kW/h m3/h l/h ");
     }
 };
 
