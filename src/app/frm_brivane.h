@@ -4,6 +4,8 @@
 #include <QMainWindow>
 
 namespace tabs {
+class PageCombustion;
+class PageCondFumees;
 class PageConversion;
 class PageGicleur;
 class PageMasseVolumique;
@@ -28,6 +30,8 @@ private:
     tabs::PageConversion* pageConversion_;
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
+    tabs::PageCombustion* pageCombustion_;
+    tabs::PageCondFumees* pageCondFumees_;
 };
 
 } // namespace app
