@@ -4,6 +4,8 @@
 #include "app/onglet.h"
 #include "entry/separateur.h"
 #include "entry/separateur_qt.h"
+#include "tabs/page_combustion.h"
+#include "tabs/page_cond_fumees.h"
 #include "tabs/page_conversion.h"
 #include "tabs/page_expansion.h"
 #include "tabs/page_expansion_sanitaire.h"
@@ -57,9 +59,12 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     Onglet_->addTab(pageVide(QStringLiteral("PageDeperdition")),
                     QStringLiteral("Déperditions conduite"));
     Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageCombustion")), QStringLiteral("Combustion"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageCond_Fumees")),
-                    QStringLiteral("Conduit de fumées"));
+    pageCombustion_ = new tabs::PageCombustion;
+    pageCombustion_->setObjectName(QStringLiteral("PageCombustion"));
+    Onglet_->addTab(pageCombustion_, QStringLiteral("Combustion"));
+    pageCondFumees_ = new tabs::PageCondFumees;
+    pageCondFumees_->setObjectName(QStringLiteral("PageCond_Fumees"));
+    Onglet_->addTab(pageCondFumees_, QStringLiteral("Conduit de fumées"));
     auto* pageSanitaire = new tabs::PageExpansionSanitaire;
     pageSanitaire->setObjectName(QStringLiteral("PageExpansionSanitaire"));
     Onglet_->addTab(pageSanitaire, QStringLiteral("Vase d'expansion sanitaire"));
@@ -93,7 +98,10 @@ void FrmBrivane::Form_Load() {
     ModGeneral::Lire_Separateur_Decimal(entry::separateurSelonQt);
     pagePCI_PCS_->afficherUnitesInitiales();
     pageConversion_->afficherUnitesInitiales();
+    pageCombustion_->afficherChoixInitiaux();
     pageGicleur_->ecrireValeursInitiales();
+    pageCondFumees_->afficherChoixInitiaux();
+    pageCondFumees_->ecrireRendementInitial();
     pageGicleur_->remplirGamme();
 }
 

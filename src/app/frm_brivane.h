@@ -4,6 +4,8 @@
 #include <QMainWindow>
 
 namespace tabs {
+class PageCombustion;
+class PageCondFumees;
 class PageConversion;
 class PageGicleur;
 class PageMasseVolumique;
@@ -30,6 +32,8 @@ private:
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
     tabs::PagePCI_PCS* pagePCI_PCS_;
+    tabs::PageCombustion* pageCombustion_;
+    tabs::PageCondFumees* pageCondFumees_;
 };
 
 } // namespace app

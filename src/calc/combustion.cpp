@@ -85,6 +85,10 @@ const std::array<std::u16string_view, 2>& Mesures() {
     return noms;
 }
 
+std::u16string_view uniteVolume(std::u16string_view nom) {
+    return nom == tableCombustibles()[1].nom ? u"m3(n)/m3(n)" : u"m3(n)/kg";
+}
+
 std::optional<double> convertir(std::u16string_view nom, std::u16string_view mesure,
                                 std::optional<double> x) try {
     const Combustible* f = trouver(nom);

@@ -15,6 +15,10 @@ namespace calc::combustion {
 const std::array<std::u16string_view, 3>& Combustibles();
 const std::array<std::u16string_view, 2>& Mesures(); // "CO2 mesuré", "O2 mesuré"
 
+// Unit of the flue-gas volume of that fuel: per m3(n) of natural gas, per kg
+// of the others (heating oil counted by mass).
+std::u16string_view uniteVolume(std::u16string_view combustible);
+
 // Conversion: from the measured content x (%, read as a double; nullopt while
 // the field holds no number) the content of the other gas, rounded to 3
 // places. nullopt is a failure: results 1 to 6 of the efficiency show

@@ -207,8 +207,8 @@ bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 FamilleListes::FamilleListes(QWidget* page, const QString& nom, const std::vector<int>& indices,
-                             ActionIndex entree)
-    : QObject(page), entree_(std::move(entree)) {
+                             ActionIndex entree, ActionIndex clic)
+    : QObject(page), entree_(std::move(entree)), clic_(std::move(clic)) {
     for (const int index : indices) {
         auto* liste = new QComboBox(page);
         liste->setObjectName(nomIndexe(nom, index));
@@ -219,6 +219,11 @@ FamilleListes::FamilleListes(QWidget* page, const QString& nom, const std::vecto
         palette.setColor(QPalette::Base, jauneClair);
         liste->setPalette(palette);
         liste->installEventFilter(this);
+        // Raised by every pick of the user, even of the item already shown.
+        connect(liste, &QComboBox::activated, this, [this, index] {
+            if (clic_)
+                lancerCalcul([this, index] { clic_(index); });
+        });
         listes_[index] = liste;
         indices_[liste] = index;
     }
@@ -226,6 +231,18 @@ FamilleListes::FamilleListes(QWidget* page, const QString& nom, const std::vecto
 
 QComboBox* FamilleListes::liste(int index) const {
     return listes_.at(index);
+}
+
+void FamilleListes::remplir(int index, std::span<const std::u16string_view> items) {
+    for (const std::u16string_view item : items)
+        liste(index)->addItem(QStringView(item).toString());
+}
+
+void FamilleListes::choisir(int index, const QString& item) {
+    QComboBox* choix = liste(index);
+    choix->setCurrentIndex(choix->findText(item, Qt::MatchExactly));
+    if (clic_)
+        lancerCalcul([this, index] { clic_(index); });
 }
 
 bool FamilleListes::eventFilter(QObject* objet, QEvent* evenement) {

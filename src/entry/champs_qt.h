@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -79,20 +81,26 @@ private:
 };
 
 // Pick-only lists "Nom(i)" with the light yellow background of the unit and
-// fuel lists; Enter runs the family's calculation.
+// fuel lists; Enter runs the family's calculation, picking an item (with the
+// mouse, the arrow keys or a typed letter) its Click handling.
 class FamilleListes : public QObject {
 public:
     FamilleListes(QWidget* page, const QString& nom, const std::vector<int>& indices,
-                  ActionIndex entree);
+                  ActionIndex entree, ActionIndex clic = nullptr);
 
     // The member of that index; the index must be one of the family's.
     QComboBox* liste(int index) const;
+    // Appends these items to the list of that index, in order.
+    void remplir(int index, std::span<const std::u16string_view> items);
+    // Shows that item as a user's pick would, raising the Click handling.
+    void choisir(int index, const QString& item);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     ActionIndex entree_;
+    ActionIndex clic_;
     std::map<int, QComboBox*> listes_;
     std::map<const QObject*, int> indices_;
 };

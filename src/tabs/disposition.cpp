@@ -54,6 +54,26 @@ void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int lar
                      e.gauche, largeur, e.haut);
 }
 
+void ecrireUnite(QLabel* unite, const QString& texte) {
+    unite->setText(texte);
+    unite->resize(unite->sizeHint().width(), unite->height());
+}
+
+QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres) {
+    auto* label = new QLabel(QStringLiteral("²"), page);
+    label->setObjectName(nom);
+    label->setFont(legende->font());
+    label->setAlignment(legende->alignment());
+    placerIndice(label, legende, caracteres);
+    return label;
+}
+
+void placerIndice(QLabel* indice, const QLabel* legende, int caracteres) {
+    const int avance = legende->fontMetrics().horizontalAdvance(legende->text().left(caracteres));
+    indice->setGeometry(legende->x() + legende->contentsRect().left() + avance, legende->y(),
+                        indice->sizeHint().width(), legende->height());
+}
+
 void mettreEnGras(QLabel* label) {
     QFont gras = label->font();
     gras.setBold(true);
@@ -83,6 +103,19 @@ QWidget* illustration(QWidget* page, const QString& nom, const QString& image, i
                         dessin->renderer()->defaultSize().width(),
                         dessin->renderer()->defaultSize().height());
     return dessin;
+}
+
+QWidget* trait(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
+               bool vertical) {
+    auto* ligne = new QFrame(page);
+    ligne->setObjectName(nom);
+    ligne->setFrameStyle((vertical ? QFrame::VLine : QFrame::HLine) | QFrame::Sunken);
+    constexpr int epaisseur = 2 * ui::twipsParPixel;
+    if (vertical)
+        placer(ligne, gauche, haut, epaisseur, longueur);
+    else
+        placer(ligne, gauche, haut, longueur, epaisseur);
+    return ligne;
 }
 
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,

@@ -25,6 +25,12 @@ constexpr int hautPage = 2 * ui::hauteurRangOnglets;
 
 void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
 
+// Inside a frame, positions are measured from the frame's own top left
+// corner: this gives the placement helpers the same spot.
+constexpr int dansCadre(int haut) {
+    return haut + hautPage;
+}
+
 // A caption label; a text longer than its box wraps instead of being clipped.
 QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
                 int largeur, int hauteur);
@@ -54,6 +60,15 @@ struct Encadre {
 void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
               int largeurTitre);
 
+// A unit label's new text, the label as wide as its text.
+void ecrireUnite(QLabel* unite, const QString& texte);
+
+// A small "²" standing in a caption's text right after its first
+// `caracteres` characters, on the caption's line and in its font; placerIndice
+// moves it there again once the caption's text has changed.
+QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres);
+void placerIndice(QLabel* indice, const QLabel* legende, int caracteres);
+
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
 
@@ -70,6 +85,10 @@ QLabel* ligneDeTexte(QWidget* page, const QString& nom, int gauche, int haut, in
 // its own size (its pixels at 96 dpi), its top left corner at (gauche, haut).
 QWidget* illustration(QWidget* page, const QString& nom, const QString& image, int gauche,
                       int haut);
+
+// A sunken line separating two blocks of a page, horizontal unless told otherwise.
+QWidget* trait(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
+               bool vertical = false);
 
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);

@@ -34,8 +34,10 @@ private slots:
              {std::pair("de_DE.UTF-8", ","), {"en_GB.UTF-8", "."}, {"xx_YY.UTF-8", ","}}) {
             ModGeneral::Fixer_Separateur_Decimal(u'?');
             ouvrir(locale);
-            const QString vu = aide::trouver<QLineEdit>(fenetre, "TxtGicleur", 1)->text();
-            QCOMPARE(QString(locale) + " " + vu, QString(locale) + " 0" + separateur + "9");
+            for (const auto& [champ, index] : {std::pair("TxtGicleur", 1), {"TxtCond_Fumees", 13}}) {
+                const QString vu = aide::trouver<QLineEdit>(fenetre, champ, index)->text();
+                QCOMPARE(QString(locale) + " " + vu, QString(locale) + " 0" + separateur + "9");
+            }
         }
     }
 
@@ -81,28 +83,39 @@ private slots:
         QVERIFY(onglet->widget(7)->isVisible());
     }
 
-    // On every page nothing lies over a control, nothing stands outside the
-    // page, and every label's text fits in its box.
+    // In a page or a frame, nothing lies over a shown control, nothing stands
+    // outside, and every label's text fits in its box.
+    static void verifierDisposition(QWidget* page) {
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QByteArray nom = w->objectName().toUtf8();
+            QVERIFY2(page->rect().contains(w->geometry()), nom);
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                const QSize voulu = label->sizeHint();
+                QVERIFY2(label->wordWrap() || voulu.width() <= label->width(), nom);
+                QVERIFY2((label->wordWrap() ? label->heightForWidth(label->width())
+                                            : voulu.height()) <= label->height(),
+                         nom);
+            } else if (!w->isHidden()) {
+                const QWidget* dessus = page->childAt(w->geometry().center());
+                QVERIFY2(dessus == w || w->isAncestorOf(dessus), nom);
+            }
+        }
+    }
     void dispositionDesPages() {
         app::Onglet* onglet = fenetre->onglet();
         for (int t = 0; t < onglet->count(); ++t) {
             onglet->setCurrentIndex(t);
-            QWidget* page = onglet->widget(t);
-            for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const QByteArray nom = w->objectName().toUtf8();
-                QVERIFY2(page->rect().contains(w->geometry()), nom);
-                if (auto* label = qobject_cast<QLabel*>(w)) {
-                    const QSize voulu = label->sizeHint();
-                    QVERIFY2(label->wordWrap() || voulu.width() <= label->width(), nom);
-                    QVERIFY2((label->wordWrap() ? label->heightForWidth(label->width())
-                                                : voulu.height()) <= label->height(),
-                             nom);
-                } else {
-                    const QWidget* dessus = page->childAt(w->geometry().center());
-                    QVERIFY2(dessus == w || w->isAncestorOf(dessus), nom);
-                }
-            }
+            verifierDisposition(onglet->widget(t));
+            if (QTest::currentTestFailed())
+                return;
         }
+        // The flue offset frame, open over its tab.
+        onglet->setCurrentIndex(7);
+        aide::taper(aide::trouver<QLineEdit>(fenetre, "TxtCond_Fumees", 9), "8");
+        QTest::mouseClick(aide::trouver<QPushButton>(fenetre, "CmdCond_Fumees", 1), Qt::LeftButton);
+        auto* cadre = fenetre->findChild<QWidget*>("CdrDevoiement");
+        QVERIFY(cadre->isVisible());
+        verifierDisposition(cadre);
     }
 
     // Menus without shortcuts, Aide and A propos greyed; Quitter closes.
@@ -121,6 +134,19 @@ private slots:
             QVERIFY(action->shortcut().isEmpty());
         fenetre->findChild<QAction*>("MnuQuitter")->trigger();
         QVERIFY(!fenetre->isVisible());
+    }
+
+    // The fuel, gas and material lists show their start-up items, and the
+    // captions their picks set are in place.
+    void choixAuDemarrage() {
+        QStringList vus;
+        for (const auto& [nom, nombre] : {std::pair("CmbCombustion", 3), {"CmbCond_Fumees", 3}})
+            for (int i = 0; i < nombre; ++i)
+                vus << aide::trouver<QComboBox>(fenetre, nom, i)->currentText();
+        for (const char* nom : {"LblCombustion(2)", "LblCombustion(19)", "LblCond_Fumees(16)"})
+            vus << fenetre->findChild<QLabel*>(nom)->text();
+        QCOMPARE(vus, (QStringList{"Fuel domestique", "CO2 mesuré", "CO2 mesuré", "Fuel domestique",
+                                   "Acier inox", "Boisseaux béton", "O", "m3(n)/kg", "m3(n)/kg"}));
     }
 
     // Each list of the conversion tab shows its row's usual unit.

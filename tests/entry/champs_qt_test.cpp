@@ -32,8 +32,12 @@ private slots:
             page.get(), "TxtEssai", {0, 2, 6},
             {[this](int i) { ajouts << QString::number(i) + ":" + champ(i)->text(); },
              [this](int i) { entrees.push_back(i); }});
-        listes = new entry::FamilleListes(page.get(), "CmbEssai", {1},
-                                          [this](int i) { entrees.push_back(100 + i); });
+        listes = new entry::FamilleListes(
+            page.get(), "CmbEssai", {1}, [this](int i) { entrees.push_back(100 + i); },
+            [this](int i) {
+                ajouts << "clic " + QString::number(i) + ":" + listes->liste(i)->currentText();
+            });
+        listes->liste(1)->addItems({"a", "b", "c"});
         for (const int i : {0, 2, 6})
             champ(i)->setGeometry(0, 15 * i, 120, 22);
         page->show();
@@ -66,6 +70,15 @@ private slots:
         QTest::keyClick(champ(2), Qt::Key_A);
         aide::entree(listes->liste(1));
         QCOMPARE(entrees, (std::vector<int>{6, 0, 101}));
+    }
+
+    // A pick raises the list's Click handling, the new item already shown;
+    // so does an item the program chooses, even the one already shown.
+    void choixDansUneListe() {
+        listes->choisir(1, "c");
+        QTest::keyClick(listes->liste(1), Qt::Key_Up);
+        listes->choisir(1, "b");
+        QCOMPARE(ajouts, (QStringList{"clic 1:c", "clic 1:b", "clic 1:b"}));
     }
 
     // Tab or a click selects the whole text, the next click places the caret.
