@@ -3,6 +3,7 @@
 #include "entry/champs_qt.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -72,6 +73,22 @@ void placerIndice(QLabel* indice, const QLabel* legende, int caracteres) {
     const int avance = legende->fontMetrics().horizontalAdvance(legende->text().left(caracteres));
     indice->setGeometry(legende->x() + legende->contentsRect().left() + avance, legende->y(),
                         indice->sizeHint().width(), legende->height());
+}
+
+void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
+                  std::initializer_list<ChampPlace> liste, int largeur, int hauteur,
+                  int largeurTitre) {
+    for (const ChampPlace& c : liste) {
+        champs->ecrire(c.champ, QString::fromUtf8(c.defaut));
+        encadrer(champs->champ(c.champ), legendes, c.e, largeur, hauteur, largeurTitre);
+    }
+}
+
+QLabel* titreDeBloc(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
+                    int largeur) {
+    auto* titre = legende(page, nom, texte, gauche, haut, largeur, 255);
+    mettreEnGras(titre);
+    return titre;
 }
 
 void mettreEnGras(QLabel* label) {

@@ -9,11 +9,16 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QLabel;
 class QPushButton;
 class QWidget;
+
+namespace entry {
+class FamilleChamps;
+}
 
 namespace tabs {
 
@@ -69,8 +74,24 @@ void ecrireUnite(QLabel* unite, const QString& texte);
 QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres);
 void placerIndice(QLabel* indice, const QLabel* legende, int caracteres);
 
+// An entry field of a family, its default text and where it stands.
+struct ChampPlace {
+    int champ;
+    const char* defaut;
+    Encadre e;
+};
+
+// Writes each field's default text and places it with its caption and unit.
+void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
+                  std::initializer_list<ChampPlace> liste, int largeur, int hauteur,
+                  int largeurTitre);
+
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
+
+// A block's heading: one line in bold.
+QLabel* titreDeBloc(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
+                    int largeur);
 
 // A result flagged as a problem reads bold in pure red, otherwise in normal
 // weight and black.

@@ -39,12 +39,6 @@ QString LblIndice(int index) {
     return entry::nomIndexe(QStringLiteral("LblIndice"), index);
 }
 
-QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
-    auto* titre = legende(page, LblCombustion(index), texte, colonne(0), haut, 6000, 255);
-    mettreEnGras(titre);
-    return titre;
-}
-
 } // namespace
 
 PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
@@ -93,7 +87,7 @@ PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
 
 void PageCombustion::placerConversion() {
     const QString titre = QStringLiteral("Conversion CO  <--> O");
-    auto* entete = titreDeBloc(this, 1, titre, 2730);
+    auto* entete = titreDeBloc(this, LblCombustion(1), titre, colonne(0), 2730, 6000);
     indice(this, LblIndice(2), entete, static_cast<int>(titre.indexOf(QStringLiteral("  "))));
     indice(this, LblIndice(3), entete, static_cast<int>(titre.size()));
 
@@ -110,7 +104,8 @@ void PageCombustion::placerConversion() {
 }
 
 void PageCombustion::placerRendement() {
-    titreDeBloc(this, 3, QStringLiteral("Rendement de combustion"), 3960);
+    titreDeBloc(this, LblCombustion(3), QStringLiteral("Rendement de combustion"), colonne(0), 3960,
+                6000);
 
     const QString legendes = QStringLiteral("LblCombustion");
     constexpr int largeurTitre = 2760;

@@ -51,19 +51,6 @@ QString LblCond_Fumees(int index) {
     return entry::nomIndexe(QStringLiteral("LblCond_Fumees"), index);
 }
 
-QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
-    auto* titre = legende(page, LblCond_Fumees(index), texte, colonne(0), haut, 9000, 255);
-    mettreEnGras(titre);
-    return titre;
-}
-
-// A field of the tab with its default text, its caption and its unit.
-struct Champ {
-    int champ;
-    const char* defaut;
-    Encadre e;
-};
-
 } // namespace
 
 PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
@@ -107,80 +94,78 @@ PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
 }
 
 void PageCondFumees::placerRaccordement() {
-    titreDeBloc(this, 0, QStringLiteral("Conduit de raccordement chaudière --> conduit de fumées"),
-                hautTitre);
+    titreDeBloc(this, LblCond_Fumees(0),
+                QStringLiteral("Conduit de raccordement chaudière --> conduit de fumées"),
+                colonne(0), hautTitre, 9000);
     const QString legendes = QStringLiteral("LblCond_Fumees");
-    const Champ champs[] = {
-        {0, "0", {1, 2, "Longueur", "m", colonne(0), hautRaccordement}},
-        {1, "0", {5, 3, "Diamètre", "m", colonne(1), hautRaccordement}},
-        {2, "0", {4, 7, "Nombre de coudes à 45°", "_", colonne(2), hautRaccordement}},
-        {3, "0", {6, 8, "Nombre de coudes à 90°", "_", colonne(3), hautRaccordement}},
-    };
-    for (const Champ& c : champs) {
-        TxtCond_Fumees->ecrire(c.champ, QString::fromUtf8(c.defaut));
-        encadrer(TxtCond_Fumees->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite,
-                 largeurTitre);
-    }
+    placerChamps(TxtCond_Fumees, legendes,
+                 {
+                     {0, "0", {1, 2, "Longueur", "m", colonne(0), hautRaccordement}},
+                     {1, "0", {5, 3, "Diamètre", "m", colonne(1), hautRaccordement}},
+                     {2, "0", {4, 7, "Nombre de coudes à 45°", "_", colonne(2), hautRaccordement}},
+                     {3, "0", {6, 8, "Nombre de coudes à 90°", "_", colonne(3), hautRaccordement}},
+                 },
+                 largeurBoite, hauteurBoite, largeurTitre);
     encadrer(CmbCond_Fumees->liste(1), legendes,
              {25, -1, "Nature du conduit de raccordement", "", colonne(4), hautRaccordement, 2},
              1500, hauteurBoite, largeurTitre);
 }
 
 void PageCondFumees::placerChaudiere() {
-    titreDeBloc(this, 9, QStringLiteral("Chaudière"), 2445);
+    titreDeBloc(this, LblCond_Fumees(9), QStringLiteral("Chaudière"), colonne(0), 2445, 9000);
     const QString legendes = QStringLiteral("LblCond_Fumees");
     encadrer(CmbCond_Fumees->liste(0), legendes,
              {17, -1, "Combustible", "", colonne(0), hautChaudiere}, 2100, hauteurBoite,
              largeurTitre);
-    const Champ champs[] = {
-        {4, "0", {11, 12, "Puissance", "kW", colonne(1), hautChaudiere}},
-        {13,
-         "0",
-         {28, 27, "Rendement de la chaudière (0 > n < 1)", "n", colonne(2), hautChaudiere, 2}},
-        {5,
-         "0",
-         {15, 16, "Volume de gaz brûlés (voir onglet Combustion)", "m3(n)/kg", colonne(3),
-          hautChaudiere, 2}},
-        {6,
-         "0",
-         {19, 18, "Température moyenne des gaz brûlés en sortie de chaudière", "°C", colonne(0),
-          hautChaudiere2, 3}},
-        {7,
-         "10",
-         {13, 14, "Dépression minimale nécessaire en sortie (voir données constructeur)", "Pa",
-          colonne(1), hautChaudiere2, 3}},
-        {8,
-         "4",
-         {33, 32, "Dépression minimale nécessaire à l'apport d'air comburant", "Pa", colonne(2),
-          hautChaudiere2, 3}},
-    };
-    for (const Champ& c : champs) {
-        TxtCond_Fumees->ecrire(c.champ, QString::fromUtf8(c.defaut));
-        encadrer(TxtCond_Fumees->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite,
-                 largeurTitre);
-    }
+    placerChamps(
+        TxtCond_Fumees, legendes,
+        {
+            {4, "0", {11, 12, "Puissance", "kW", colonne(1), hautChaudiere}},
+            {13,
+             "0",
+             {28, 27, "Rendement de la chaudière (0 > n < 1)", "n", colonne(2), hautChaudiere, 2}},
+            {5,
+             "0",
+             {15, 16, "Volume de gaz brûlés (voir onglet Combustion)", "m3(n)/kg", colonne(3),
+              hautChaudiere, 2}},
+            {6,
+             "0",
+             {19, 18, "Température moyenne des gaz brûlés en sortie de chaudière", "°C", colonne(0),
+              hautChaudiere2, 3}},
+            {7,
+             "10",
+             {13, 14, "Dépression minimale nécessaire en sortie (voir données constructeur)", "Pa",
+              colonne(1), hautChaudiere2, 3}},
+            {8,
+             "4",
+             {33, 32, "Dépression minimale nécessaire à l'apport d'air comburant", "Pa", colonne(2),
+              hautChaudiere2, 3}},
+        },
+        largeurBoite, hauteurBoite, largeurTitre);
     uniteVolume_ = findChild<QLabel*>(LblCond_Fumees(16));
 }
 
 void PageCondFumees::placerConduit() {
-    titreDeBloc(this, 10, QStringLiteral("Conduit de fumées"), 4860);
+    titreDeBloc(this, LblCond_Fumees(10), QStringLiteral("Conduit de fumées"), colonne(0), 4860,
+                9000);
     const QString legendes = QStringLiteral("LblCond_Fumees");
-    const Champ champs[] = {
-        {9, "0", {21, 20, "Hauteur du conduit de fumées", "m", colonne(0), hautConduit, 3}},
-        {10,
-         "0",
-         {26, 29, "Longueur du conduit de fumées (différente de la hauteur si dévoiement)", "m",
-          colonne(1), hautConduit, 3}},
-        {11,
-         "0",
-         {30, 22, "Nombre de coudes utilisés pour le dévoiement", "_", colonne(2), hautConduit, 3}},
-        {12, "15", {23, 31, "Température moyenne extérieure", "°C", colonne(3), hautConduit, 3}},
-    };
-    for (const Champ& c : champs) {
-        TxtCond_Fumees->ecrire(c.champ, QString::fromUtf8(c.defaut));
-        encadrer(TxtCond_Fumees->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite,
-                 largeurTitre);
-    }
+    placerChamps(
+        TxtCond_Fumees, legendes,
+        {
+            {9, "0", {21, 20, "Hauteur du conduit de fumées", "m", colonne(0), hautConduit, 3}},
+            {10,
+             "0",
+             {26, 29, "Longueur du conduit de fumées (différente de la hauteur si dévoiement)", "m",
+              colonne(1), hautConduit, 3}},
+            {11,
+             "0",
+             {30, 22, "Nombre de coudes utilisés pour le dévoiement", "_", colonne(2), hautConduit,
+              3}},
+            {12,
+             "15",
+             {23, 31, "Température moyenne extérieure", "°C", colonne(3), hautConduit, 3}},
+        },
+        largeurBoite, hauteurBoite, largeurTitre);
     auto* aide = bouton(
         this, QStringLiteral("CmdCond_Fumees(1)"), colonne(0) + largeurBoite + 420, hautConduit,
         375, hauteurBoite, [this] { CmdCond_Fumees_Click(1); }, QStringLiteral("?"));

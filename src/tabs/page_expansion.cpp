@@ -109,26 +109,25 @@ QLabel* PageExpansion::resultat(int index) const {
 
 void PageExpansion::placerVase() {
     const QString legendes = QStringLiteral("LblExpansion");
-    const struct {
-        int champ;
-        const char* defaut;
-        Encadre e;
-    } entrees[] = {
-        {0, "0", {0, 1, "Altitude du logement", "m", xEntrees, rangee(0)}},
-        {1,
-         "70",
-         {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1), 2}},
-        {2, "15", {6, 7, "Température à l'arrêt ou de remplissage", "°C", xEntrees, rangee(2), 2}},
-        {3, "0", {4, 5, "Contenance de l'installation", "litres", xEntrees, rangee(3)}},
-        {6, "0", {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2}},
-        {4,
-         "3",
-         {8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, rangee(2), 2}},
-    };
-    for (const auto& e : entrees) {
-        TxtExpansion->ecrire(e.champ, QString::fromUtf8(e.defaut));
-        encadrer(TxtExpansion->champ(e.champ), legendes, e.e, largeurBoite, hauteurBoite, 2700);
-    }
+    placerChamps(
+        TxtExpansion, legendes,
+        {
+            {0, "0", {0, 1, "Altitude du logement", "m", xEntrees, rangee(0)}},
+            {1,
+             "70",
+             {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1),
+              2}},
+            {2,
+             "15",
+             {6, 7, "Température à l'arrêt ou de remplissage", "°C", xEntrees, rangee(2), 2}},
+            {3, "0", {4, 5, "Contenance de l'installation", "litres", xEntrees, rangee(3)}},
+            {6, "0", {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2}},
+            {4,
+             "3",
+             {8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, rangee(2),
+              2}},
+        },
+        largeurBoite, hauteurBoite, 2700);
     // On the altitude caption's line, right of its text.
     LblP_Atm = ligneDeTexte(this, QStringLiteral("LblP_Atm"), 1980, rangee(0) - 270, 4800);
     bouton(this, QStringLiteral("CmdExpansion"), xBouton, rangee(1), 495, hauteurBoite,
@@ -183,12 +182,10 @@ void PageExpansion::placerVase() {
 }
 
 void PageExpansion::placerPression() {
-    auto* titre = legende(this, LblExpansion(36),
-                          QStringLiteral("Pression dans l'installation en fonction de la "
-                                         "température et de la pression de remplissage à la mise "
-                                         "en service"),
-                          xPression, hautPression, 11700, 255);
-    mettreEnGras(titre);
+    titreDeBloc(this, LblExpansion(36),
+                QStringLiteral("Pression dans l'installation en fonction de la température et de "
+                               "la pression de remplissage à la mise en service"),
+                xPression, hautPression, 11700);
 
     const int haut0 = hautPression + 900, haut1 = haut0 + 840;
     TxtExpansionTemp->ecrire(0, QStringLiteral("15"));

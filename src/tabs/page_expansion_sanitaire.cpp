@@ -55,11 +55,7 @@ PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent
 }
 
 void PageExpansionSanitaire::placerEntrees() {
-    const struct {
-        int champ;
-        const char* defaut;
-        Encadre e;
-    } entrees[] = {
+    const std::initializer_list<ChampPlace> entrees = {
         {0, "0", {0, 6, "Altitude du logement", "m", xEntrees, hautEntree[0]}},
         {2, "65", {1, 7, "Température de l'eau chaude", "°C", xEntrees, hautEntree[1]}},
         {3, "10", {2, 8, "Température de l'eau froide", "°C", xEntrees, hautEntree[2]}},
@@ -77,13 +73,11 @@ void PageExpansionSanitaire::placerEntrees() {
          {15, 14, "Pression du réseau à la hauteur du vase d'expansion", "bar(s)", xMilieu,
           hautEntree[5], 2}},
     };
+    placerChamps(TxtExpansionSanitaire, QStringLiteral("LblExpansionSanitaire"), entrees,
+                 largeurBoite, hauteurBoite, 2775);
     std::vector<QWidget*> tabulation;
-    for (const auto& e : entrees) {
-        TxtExpansionSanitaire->ecrire(e.champ, QString::fromUtf8(e.defaut));
-        encadrer(TxtExpansionSanitaire->champ(e.champ), QStringLiteral("LblExpansionSanitaire"),
-                 e.e, largeurBoite, hauteurBoite, 2775);
+    for (const ChampPlace& e : entrees)
         tabulation.push_back(TxtExpansionSanitaire->champ(e.champ));
-    }
     // On the altitude field's line, right of its unit.
     LblP_Atm_Sanitaire =
         ligneDeTexte(this, QStringLiteral("LblP_Atm_Sanitaire"), 1725, hautEntree[0] + 45, 4800);

@@ -27,12 +27,6 @@ QString LblMasse_Vol(int index) {
     return entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index);
 }
 
-QLabel* titreDeBloc(QWidget* page, int index, const QString& texte, int haut) {
-    auto* titre = legende(page, LblMasse_Vol(index), texte, xChamp, haut, 6000, 255);
-    mettreEnGras(titre);
-    return titre;
-}
-
 } // namespace
 
 PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
@@ -43,8 +37,10 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < 2; ++i)
         bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
                i == 0 ? 1900 : 3900, 495, hauteurBoite, [this, i] { CmdMasse_Vol_Click(i); });
-    titreDeBloc(this, 1, QStringLiteral("Masse volumique de l'eau"), 1240);
-    titreDeBloc(this, 9, QStringLiteral("Masse volumique de l'air"), 3240);
+    titreDeBloc(this, LblMasse_Vol(1), QStringLiteral("Masse volumique de l'eau"), xChamp, 1240,
+                6000);
+    titreDeBloc(this, LblMasse_Vol(9), QStringLiteral("Masse volumique de l'air"), xChamp, 3240,
+                6000);
 
     // Fields left, results right; no caption over a second column.
     const QString legendes = QStringLiteral("LblMasse_Vol");
