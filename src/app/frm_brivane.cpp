@@ -5,6 +5,7 @@
 #include "entry/separateur.h"
 #include "entry/separateur_qt.h"
 #include "tabs/page_conversion.h"
+#include "tabs/page_deperdition.h"
 #include "tabs/page_expansion.h"
 #include "tabs/page_expansion_sanitaire.h"
 #include "tabs/page_gicleur.h"
@@ -51,8 +52,9 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     auto* pageExpansion = new tabs::PageExpansion;
     pageExpansion->setObjectName(QStringLiteral("PageExpansion"));
     Onglet_->addTab(pageExpansion, QStringLiteral("Vase d'expansion chauffage"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageDeperdition")),
-                    QStringLiteral("Déperditions conduite"));
+    pageDeperdition_ = new tabs::PageDeperdition;
+    pageDeperdition_->setObjectName(QStringLiteral("PageDeperdition"));
+    Onglet_->addTab(pageDeperdition_, QStringLiteral("Déperditions conduite"));
     Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
     Onglet_->addTab(pageVide(QStringLiteral("PageCombustion")), QStringLiteral("Combustion"));
     Onglet_->addTab(pageVide(QStringLiteral("PageCond_Fumees")),
@@ -90,6 +92,7 @@ void FrmBrivane::Form_Load() {
     ModGeneral::Lire_Separateur_Decimal(entry::separateurSelonQt);
     pageConversion_->afficherUnitesInitiales();
     pageGicleur_->ecrireValeursInitiales();
+    pageDeperdition_->remplirListes();
     pageGicleur_->remplirGamme();
 }
 

@@ -5,6 +5,7 @@
 
 namespace tabs {
 class PageConversion;
+class PageDeperdition;
 class PageGicleur;
 class PageMasseVolumique;
 } // namespace tabs
@@ -26,6 +27,7 @@ private:
 
     Onglet* Onglet_;
     tabs::PageConversion* pageConversion_;
+    tabs::PageDeperdition* pageDeperdition_;
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
 };
