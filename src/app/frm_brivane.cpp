@@ -7,6 +7,7 @@
 #include "tabs/page_combustion.h"
 #include "tabs/page_cond_fumees.h"
 #include "tabs/page_conversion.h"
+#include "tabs/page_deperdition.h"
 #include "tabs/page_expansion.h"
 #include "tabs/page_expansion_sanitaire.h"
 #include "tabs/page_gicleur.h"
@@ -26,12 +27,6 @@ namespace {
 constexpr int largeurClient = 15450;
 constexpr int hauteurClient = 8840;
 
-// A page still waiting for its calculator.
-QWidget* pageVide(const QString& nom) {
-    auto* page = new QWidget;
-    page->setObjectName(nom);
-    return page;
-}
 } // namespace
 
 FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
@@ -56,8 +51,9 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
     auto* pageExpansion = new tabs::PageExpansion;
     pageExpansion->setObjectName(QStringLiteral("PageExpansion"));
     Onglet_->addTab(pageExpansion, QStringLiteral("Vase d'expansion chauffage"));
-    Onglet_->addTab(pageVide(QStringLiteral("PageDeperdition")),
-                    QStringLiteral("Déperditions conduite"));
+    pageDeperdition_ = new tabs::PageDeperdition;
+    pageDeperdition_->setObjectName(QStringLiteral("PageDeperdition"));
+    Onglet_->addTab(pageDeperdition_, QStringLiteral("Déperditions conduite"));
     Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
     pageCombustion_ = new tabs::PageCombustion;
     pageCombustion_->setObjectName(QStringLiteral("PageCombustion"));
@@ -102,6 +98,7 @@ void FrmBrivane::Form_Load() {
     pageGicleur_->ecrireValeursInitiales();
     pageCondFumees_->afficherChoixInitiaux();
     pageCondFumees_->ecrireRendementInitial();
+    pageDeperdition_->remplirListes();
     pageGicleur_->remplirGamme();
 }
 

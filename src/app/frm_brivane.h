@@ -7,6 +7,7 @@ namespace tabs {
 class PageCombustion;
 class PageCondFumees;
 class PageConversion;
+class PageDeperdition;
 class PageGicleur;
 class PageMasseVolumique;
 class PagePCI_PCS;
@@ -29,6 +30,7 @@ private:
 
     Onglet* Onglet_;
     tabs::PageConversion* pageConversion_;
+    tabs::PageDeperdition* pageDeperdition_;
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
     tabs::PagePCI_PCS* pagePCI_PCS_;

@@ -2,17 +2,82 @@
 
 #include "entry/champs_qt.h"
 
+#include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
+#include <algorithm>
+
 namespace tabs {
 
+namespace {
+
+QRect enPixels(int gauche, int haut, int largeur, int hauteur) {
+    return {pixels(gauche - gauchePage), pixels(haut - hautPage), pixels(largeur), pixels(hauteur)};
+}
+
+// A line from one corner of the widget to the opposite one.
+class Trait : public QWidget {
+public:
+    Trait(QWidget* parent, bool montant) : QWidget(parent), montant_(montant) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        peintre.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        const int d = width() - 1, b = height() - 1;
+        if (montant_)
+            peintre.drawLine(0, b, d, 0);
+        else
+            peintre.drawLine(0, 0, d, b);
+    }
+
+private:
+    bool montant_; // from the bottom left corner to the top right one
+};
+
+class Point : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter peintre(this);
+        peintre.setRenderHint(QPainter::Antialiasing);
+        peintre.setPen(Qt::NoPen);
+        peintre.setBrush(palette().color(QPalette::WindowText));
+        const qreal diametre = std::min(width(), height());
+        peintre.drawEllipse(QRectF(0, 0, diametre, diametre)
+                                .translated((width() - diametre) / 2, (height() - diametre) / 2));
+    }
+};
+
+// `texte` broken between words so that no line is wider than `largeur` pixels.
+QString enLignes(const QString& texte, const QFontMetrics& mesure, int largeur) {
+    QString resultat, ligne;
+    for (const QString& mot : texte.split(u' ')) {
+        const QString essai = ligne.isEmpty() ? mot : ligne + u' ' + mot;
+        if (!ligne.isEmpty() && mesure.horizontalAdvance(essai) > largeur) {
+            resultat += ligne + u'\n';
+            ligne = mot;
+        } else {
+            ligne = essai;
+        }
+    }
+    return resultat + ligne;
+}
+
+} // namespace
+
 void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur) {
-    controle->setGeometry(pixels(gauche - gauchePage), pixels(haut - hautPage), pixels(largeur),
-                          pixels(hauteur));
+    controle->setGeometry(enPixels(gauche, haut, largeur, hauteur));
 }
 
 QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
@@ -41,6 +106,11 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
     // As wide as its text, so that it never lies over a button beside it.
     label->resize(label->sizeHint().width(), label->height());
     return label;
+}
+
+void reecrireUnite(QLabel* unite, const QString& texte) {
+    unite->setText(texte);
+    unite->resize(unite->sizeHint().width(), unite->height());
 }
 
 void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
@@ -122,7 +192,7 @@ QWidget* illustration(QWidget* page, const QString& nom, const QString& image, i
     return dessin;
 }
 
-QWidget* trait(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
+QWidget* filet(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
                bool vertical) {
     auto* ligne = new QFrame(page);
     ligne->setObjectName(nom);
@@ -133,6 +203,53 @@ QWidget* trait(QWidget* page, const QString& nom, int gauche, int haut, int long
     else
         placer(ligne, gauche, haut, longueur, epaisseur);
     return ligne;
+}
+
+QWidget* trait(QWidget* page, const QString& nom, int x1, int y1, int x2, int y2) {
+    auto* ligne = new Trait(page, (x2 > x1) != (y2 > y1));
+    ligne->setObjectName(nom);
+    const QPoint a(pixels(x1 - gauchePage), pixels(y1 - hautPage)),
+        b(pixels(x2 - gauchePage), pixels(y2 - hautPage));
+    ligne->setGeometry(QRect(a, b).normalized());
+    return ligne;
+}
+
+QWidget* point(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur) {
+    auto* rond = new Point(page);
+    rond->setObjectName(nom);
+    placer(rond, gauche, haut, largeur, hauteur);
+    return rond;
+}
+
+QFrame* cadre(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur) {
+    auto* rectangle = new QFrame(page);
+    rectangle->setObjectName(nom);
+    rectangle->setFrameStyle(QFrame::Box | QFrame::Plain);
+    placer(rectangle, gauche, haut, largeur, hauteur);
+    return rectangle;
+}
+
+QRadioButton* option(QFrame* cadre, const QString& nom, const QString& texte, int gauche, int haut,
+                     int largeur, int hauteur) {
+    auto* bouton = new QRadioButton(cadre);
+    bouton->setObjectName(nom);
+    bouton->setGeometry(enPixels(gauche, haut, largeur, hauteur).translated(-cadre->pos()));
+    // The room the style leaves for the caption right of the round indicator,
+    // less the margin of the focus frame drawn around it.
+    const QStyle* style = bouton->style();
+    const int place = bouton->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) - 4;
+    bouton->setText(enLignes(texte, bouton->fontMetrics(), place));
+    bouton->resize(bouton->width(), std::max(bouton->height(), bouton->sizeHint().height()));
+    return bouton;
+}
+
+QCheckBox* caseACocher(QWidget* page, const QString& nom, const QString& texte, int gauche,
+                       int haut, int largeur, int hauteur) {
+    auto* coche = new QCheckBox(texte, page);
+    coche->setObjectName(nom);
+    placer(coche, gauche, haut, largeur, hauteur);
+    return coche;
 }
 
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur,

@@ -12,8 +12,11 @@
 #include <initializer_list>
 #include <vector>
 
+class QCheckBox;
+class QFrame;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace entry {
@@ -59,6 +62,9 @@ struct Encadre {
     int gauche, haut;
     int lignes = 1; // lines the caption may wrap into
 };
+
+// A unit label whose text a calculation rewrites: it stays as wide as its text.
+void reecrireUnite(QLabel* unite, const QString& texte);
 
 // Places `boite` as `e` says, `largeur` × `hauteur`, with its caption
 // (`largeurTitre` wide) and its unit.
@@ -108,8 +114,28 @@ QWidget* illustration(QWidget* page, const QString& nom, const QString& image, i
                       int haut);
 
 // A sunken line separating two blocks of a page, horizontal unless told otherwise.
-QWidget* trait(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
+QWidget* filet(QWidget* page, const QString& nom, int gauche, int haut, int longueur,
                bool vertical = false);
+
+// A thin line drawn from (x1, y1) to (x2, y2), such as a leader from a
+// field to a picture.
+QWidget* trait(QWidget* page, const QString& nom, int x1, int y1, int x2, int y2);
+
+// A small round dot in the middle of its box, such as the end of a leader.
+QWidget* point(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
+
+// A plain rectangle around a group of controls, which are created in it
+// (see option).
+QFrame* cadre(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);
+
+// An option button of the group in `cadre`, placed in the page's twips; a
+// caption wider than the button goes on to as many lines as it needs.
+QRadioButton* option(QFrame* cadre, const QString& nom, const QString& texte, int gauche, int haut,
+                     int largeur, int hauteur);
+
+// A check box.
+QCheckBox* caseACocher(QWidget* page, const QString& nom, const QString& texte, int gauche,
+                       int haut, int largeur, int hauteur);
 
 // A read-only, bordered result box showing "0".
 QLabel* resultat(QWidget* page, const QString& nom, int gauche, int haut, int largeur, int hauteur);

@@ -70,9 +70,9 @@ PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
         auto* ligne = legende(this, LblCombustion(g.legende), t, colonne(0), g.haut, 4000, 225);
         indice(this, LblIndice(g.indice), ligne, static_cast<int>(t.indexOf(u' ')));
     }
-    trait(this, QStringLiteral("Line3"), colonne(0), 2610, 15210);
+    filet(this, QStringLiteral("Line3"), colonne(0), 2610, 15210);
     placerConversion();
-    trait(this, QStringLiteral("Line4"), colonne(0), 3840, 15210);
+    filet(this, QStringLiteral("Line4"), colonne(0), 3840, 15210);
     placerRendement();
     legende(this, LblCombustion(23),
             QStringLiteral("(n) = à la pression et à la température normale"), colonne(0), 7140,

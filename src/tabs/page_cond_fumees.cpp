@@ -70,9 +70,9 @@ PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
     CmbCond_Fumees->remplir(2, fumees::MateriauxConduit());
 
     placerRaccordement();
-    trait(this, QStringLiteral("Line5(0)"), colonne(0), 2340, finColonnes - colonne(0));
+    filet(this, QStringLiteral("Line5(0)"), colonne(0), 2340, finColonnes - colonne(0));
     placerChaudiere();
-    trait(this, QStringLiteral("Line5(1)"), colonne(0), 4770, finColonnes - colonne(0));
+    filet(this, QStringLiteral("Line5(1)"), colonne(0), 4770, finColonnes - colonne(0));
     placerConduit();
     placerResultats();
     placerDevoiement();
@@ -176,7 +176,7 @@ void PageCondFumees::placerConduit() {
 }
 
 void PageCondFumees::placerResultats() {
-    trait(this, QStringLiteral("Line6"), xTraitResultats, hautTitre,
+    filet(this, QStringLiteral("Line6"), xTraitResultats, hautTitre,
           hautConduit + hauteurBoite - hautTitre, true);
     const QString legendes = QStringLiteral("LblCond_Fumees");
     const struct {

@@ -1,0 +1,16 @@
+#include "ui/curseur_occupe.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace ui {
+
+CurseurOccupe::CurseurOccupe() {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+CurseurOccupe::~CurseurOccupe() {
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace ui

@@ -1,0 +1,193 @@
+// The pipe heat-loss tab driven as a user would: fluid and pipe picked with
+// the keyboard, the insulation box and the options clicked, values typed,
+// ">" clicked, Enter pressed in a field or a list.
+#include "qt/aide_test.h"
+#include "tabs/page_deperdition.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+class TestPageDeperdition : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tabs::PageDeperdition> page;
+
+    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtDeperdition", i); }
+    QComboBox* liste(int i) const { return aide::trouver<QComboBox>(page, "CmbDeperdition", i); }
+    QLabel* legende(int i) const { return aide::trouver<QLabel>(page, "LblDeperdition", i); }
+    QCheckBox* isolee() const { return page->findChild<QCheckBox*>("ChkDeperdition"); }
+    QRadioButton* option(int i) const {
+        return aide::trouver<QRadioButton>(page, "OptDeperdition", i);
+    }
+    // The eleven results, then the total's unit label.
+    QString resultats() const {
+        return aide::textes<QLabel>(page, "LblResltat_Deperdition", 11) + " | " +
+               legende(32)->text();
+    }
+    // Fields 0 to 7, in index order.
+    void saisir(const QString& valeurs) {
+        const QStringList mots = valeurs.split(u' ');
+        for (int i = 0; i < 8; ++i)
+            aide::taper(champ(i), mots[i]);
+    }
+    void calculer() {
+        QTest::mouseClick(page->findChild<QWidget*>("CmdDeperdition"), Qt::LeftButton);
+    }
+
+    // The worked example: 500 l/h of water at 70 °C in 10 m of copper pipe
+    // 16/18 mm insulated to 38 mm (λ 0,04), in a 20 °C room.
+    const QString exemple = "0,038 0,018 500 0,016 70 10 0,04 20";
+    const QString resultatsExemple =
+        "0,223 4,432 1,866 36,807 69,809 11,118 93,131 111,18 Turbulent 0,19 221,186 | W (0,11 kW)";
+    const QString echecs = QStringList(11, "#####").join(u' ') + " | W (0 kW)";
+
+private slots:
+    void initTestCase() {
+        app::preparerApplication(*qApp);
+        ModGeneral::Fixer_Separateur_Decimal(u',');
+    }
+    // A fresh page as start-up fills it.
+    void init() {
+        page = std::make_unique<tabs::PageDeperdition>();
+        page->remplirListes();
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    }
+
+    void demarrage() {
+        QStringList conduites;
+        for (int i = 0; i < liste(0)->count(); ++i)
+            conduites << liste(0)->itemText(i);
+        QCOMPARE(conduites, (QStringList{"Acier", "Cuivre", "Per/Pvc"}));
+        QCOMPARE(liste(0)->currentText(), "Cuivre");
+        QCOMPARE(liste(1)->currentText(), "Eau");
+        QCOMPARE(legende(1)->text(), "l/h");
+        QVERIFY(isolee()->isChecked());
+        QVERIFY(option(0)->isChecked());
+        QCOMPARE(legende(22)->text(), "Température de l'air du local");
+        QCOMPARE(resultats(), QStringLiteral("0 0 0 0 0 0 0 0 ----- 0 0 | W (0 kW)"));
+    }
+
+    // The flow unit follows the fluid, whichever list is picked; the
+    // surroundings' caption follows the options; no result is cleared.
+    void listesEtOptions() {
+        saisir(exemple);
+        calculer();
+        liste(1)->setFocus();
+        QTest::keyClick(liste(1), Qt::Key_A);
+        QCOMPARE(liste(1)->currentText(), "Air");
+        QCOMPARE(legende(1)->text(), "m3/h");
+        QVERIFY(legende(1)->width() >= legende(1)->sizeHint().width());
+        liste(0)->setFocus();
+        QTest::keyClick(liste(0), Qt::Key_P);
+        QCOMPARE(liste(0)->currentText(), "Per/Pvc");
+        QCOMPARE(legende(1)->text(), "m3/h");
+        QTest::keyClick(liste(1), Qt::Key_Down);
+        QCOMPARE(liste(1)->currentText(), "Eau");
+        QCOMPARE(legende(1)->text(), "l/h");
+
+        QTest::mouseClick(option(1), Qt::LeftButton);
+        QVERIFY(option(1)->isChecked() && !option(0)->isChecked());
+        QCOMPARE(legende(22)->text(), "Température de l'eau du ballon");
+        QVERIFY(legende(22)->heightForWidth(legende(22)->width()) <= legende(22)->height());
+        QTest::mouseClick(option(0), Qt::LeftButton);
+        QCOMPARE(legende(22)->text(), "Température de l'air du local");
+        QCOMPARE(resultats(), resultatsExemple);
+        // The captions keep their whole text, only broken into lines.
+        QCOMPARE(option(1)->text().replace(u'\n', u' '),
+                 "La conduite est dans l'eau où l'eau est en convection libre (ex : serpentin "
+                 "d'un ballon sanitaire)");
+    }
+
+    // Unchecked: the bare picture in place of the insulated one, the
+    // insulation fields, captions and leader hidden, their texts kept.
+    void isolation() {
+        aide::taper(champ(0), "0,038");
+        aide::taper(champ(6), "0,04");
+        const auto visibles = [this] {
+            QString vus;
+            for (const char* nom :
+                 {"ImgDeperdition(0)", "ImgDeperdition(1)", "LblDeperdition(4)",
+                  "LblDeperdition(7)", "TxtDeperdition(0)", "LblDeperdition(20)",
+                  "LblDeperdition(21)", "TxtDeperdition(6)", "Line8", "PointDeperdition"})
+                vus += page->findChild<QWidget*>(nom)->isVisible() ? u'1' : u'0';
+            return vus;
+        };
+        QCOMPARE(visibles(), "1011111111");
+        QTest::mouseClick(isolee(), Qt::LeftButton);
+        QVERIFY(!isolee()->isChecked());
+        QCOMPARE(visibles(), "0100000000");
+        QCOMPARE(page->findChild<QWidget*>("ImgDeperdition(1)")->geometry().topLeft(),
+                 page->findChild<QWidget*>("ImgDeperdition(0)")->geometry().topLeft());
+        QTest::mouseClick(isolee(), Qt::LeftButton);
+        QCOMPARE(visibles(), "1011111111");
+        QCOMPARE(champ(0)->text(), "0,038");
+        QCOMPARE(champ(6)->text(), "0,04");
+    }
+
+    // Fields 0 to 7, the fluid and pipe picked by their first letter, the
+    // insulation and the surroundings; the calculation run by the button
+    // (no index), by Enter in a field or by Enter in a list.
+    void calcul_data() {
+        QTest::addColumn<QString>("champs");
+        QTest::addColumn<QString>("fluideEtConduite");
+        QTest::addColumn<bool>("isolee");
+        QTest::addColumn<bool>("dansLEau");
+        QTest::addColumn<int>("entreeChamp");
+        QTest::addColumn<int>("entreeListe");
+        QTest::addColumn<QString>("attendus");
+        QTest::newRow("exemple") << exemple << "EC" << true << false << 3 << -1 << resultatsExemple;
+        // 50 m3/h of air, 1 m of bare steel in 20 °C tank water: the empty
+        // insulation fields are not read.
+        QTest::newRow("air, acier nu, dans l'eau")
+            << "0 0,025 50 0,02 70 1 0 20"
+            << "AA" << false << true << -1 << 1
+            << "10,841 172,536 138,029 23,945 45,824 410,995 5232,953 410,995 Turbulent 24,18 "
+               "6541,191 | W (0,41 kW)";
+        // The same over 10 m: the outlet falls below the tank water.
+        QTest::newRow("sortie sous l'ambiance") << "0 0,025 50 0,02 70 10 0 20"
+                                                << "AA" << false << true << -1 << -1 << echecs;
+        QTest::newRow("150,01 °C") << "0,038 0,018 500 0,016 150,01 10 0,04 20"
+                                   << "EC" << true << false << -1 << -1 << echecs;
+        QTest::newRow("moins seul") << "0,038 0,018 - 0,016 70 10 0,04 20"
+                                    << "EC" << true << false << 2 << -1 << echecs;
+    }
+    void calcul() {
+        QFETCH(QString, champs);
+        QFETCH(QString, fluideEtConduite);
+        QFETCH(bool, isolee);
+        QFETCH(bool, dansLEau);
+        QFETCH(int, entreeChamp);
+        QFETCH(int, entreeListe);
+        QFETCH(QString, attendus);
+        saisir(champs);
+        for (int i : {1, 0}) {
+            liste(i)->setFocus();
+            QTest::keyClick(liste(i), fluideEtConduite[1 - i].toLatin1());
+        }
+        if (isolee != this->isolee()->isChecked())
+            QTest::mouseClick(this->isolee(), Qt::LeftButton);
+        QTest::mouseClick(option(dansLEau ? 1 : 0), Qt::LeftButton);
+        if (entreeChamp >= 0)
+            QTest::keyClick(champ(entreeChamp), Qt::Key_Return);
+        else if (entreeListe >= 0)
+            QTest::keyClick(liste(entreeListe), Qt::Key_Return);
+        else
+            calculer();
+        QCOMPARE(resultats(), attendus);
+    }
+
+    // A failure, then a success over it; the normal pointer is back each time.
+    void echecPuisReussite() {
+        calculer();
+        QCOMPARE(resultats(), echecs);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        saisir(exemple);
+        calculer();
+        QCOMPARE(resultats(), resultatsExemple);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+};
+
+QTEST_MAIN(TestPageDeperdition)
+#include "page_deperdition_test.moc"
