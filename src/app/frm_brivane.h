@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace tabs {
 class PageConversion;
@@ -16,6 +17,7 @@ class Onglet;
 class FrmBrivane : public QMainWindow {
 public:
     explicit FrmBrivane(QWidget* parent = nullptr);
+    ~FrmBrivane() override;
 
     Onglet* onglet() const { return Onglet_; }
 
@@ -23,11 +25,15 @@ private:
     void creerMenus();
     void Form_Load();
     void MnuQuitter_Click();
+    void MnuAide_Click();
+    void MnuAPropos_Click();
+    void aideOnglet();
 
     Onglet* Onglet_;
     tabs::PageConversion* pageConversion_;
     tabs::PageGicleur* pageGicleur_;
     tabs::PageMasseVolumique* pageMasseVolumique_;
+    QPointer<QWidget> aPropos_; // the About window while it is open
 };
 
 } // namespace app
