@@ -1,5 +1,7 @@
 #include "app/frm_brivane.h"
 
+#include "app/aide.h"
+#include "app/frm_apropos.h"
 #include "app/icone.h"
 #include "app/onglet.h"
 #include "entry/separateur.h"
@@ -19,6 +21,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace app {
 
@@ -69,6 +72,13 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
 
     Form_Load();
     Onglet_->setCurrentIndex(3);
+
+    // F1 anywhere in the window: the help topic of the tab shown.
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &FrmBrivane::aideOnglet);
+}
+
+FrmBrivane::~FrmBrivane() {
+    delete aPropos_;
 }
 
 void FrmBrivane::creerMenus() {
@@ -82,10 +92,10 @@ void FrmBrivane::creerMenus() {
     point->setObjectName(QStringLiteral("MnuPoint"));
     auto* aide = point->addAction(QStringLiteral("&Aide"));
     aide->setObjectName(QStringLiteral("MnuAide"));
-    aide->setEnabled(false);
+    connect(aide, &QAction::triggered, this, &FrmBrivane::MnuAide_Click);
     auto* aPropos = point->addAction(QStringLiteral("A propos de &Brivane..."));
     aPropos->setObjectName(QStringLiteral("MnuAPropos"));
-    aPropos->setEnabled(false);
+    connect(aPropos, &QAction::triggered, this, &FrmBrivane::MnuAPropos_Click);
 }
 
 // Start-up, before the window is shown: the separator first, since every
@@ -104,6 +114,27 @@ void FrmBrivane::Form_Load() {
 
 void FrmBrivane::MnuQuitter_Click() {
     close();
+}
+
+void FrmBrivane::MnuAide_Click() {
+    QString fichier = app::cheminAide();
+    QString fenetre;
+    ModGeneral::Ouvrir_Aide(fichier, fenetre);
+}
+
+void FrmBrivane::aideOnglet() {
+    QString fichier = app::cheminAide();
+    QString fenetre;
+    ModGeneral::Ouvrir_Aide(fichier, fenetre, app::contexteOnglet(Onglet_->currentIndex()));
+}
+
+// The one About window, brought forward when it is already open.
+void FrmBrivane::MnuAPropos_Click() {
+    if (aPropos_ == nullptr)
+        aPropos_ = new FrmAPropos;
+    aPropos_->show();
+    aPropos_->raise();
+    aPropos_->activateWindow();
 }
 
 } // namespace app

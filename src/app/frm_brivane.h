@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace tabs {
 class PageCombustion;
@@ -20,6 +21,7 @@ class Onglet;
 class FrmBrivane : public QMainWindow {
 public:
     explicit FrmBrivane(QWidget* parent = nullptr);
+    ~FrmBrivane() override;
 
     Onglet* onglet() const { return Onglet_; }
 
@@ -27,6 +29,9 @@ private:
     void creerMenus();
     void Form_Load();
     void MnuQuitter_Click();
+    void MnuAide_Click();
+    void MnuAPropos_Click();
+    void aideOnglet();
 
     Onglet* Onglet_;
     tabs::PageConversion* pageConversion_;
@@ -36,6 +41,7 @@ private:
     tabs::PagePCI_PCS* pagePCI_PCS_;
     tabs::PageCombustion* pageCombustion_;
     tabs::PageCondFumees* pageCondFumees_;
+    QPointer<QWidget> aPropos_; // the About window while it is open
 };
 
 } // namespace app
