@@ -1,10 +1,18 @@
 #include "app/demarrage.h"
 
+#include "app/aide.h"
+#include "app/fenetre_aide.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
+#include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -23,6 +31,43 @@ void preparerApplication(QApplication& application) {
     if (traductionQt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductionQt);
+
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRIVANE_ID_APPLICATION));
+}
+
+int verifierInstallation(QWidget& fenetre) {
+    QTextStream sortie(stdout);
+    const QString id = QGuiApplication::desktopFileName();
+    sortie << "Application : " << id << '\n';
+
+    // A box shown instead of the help runs its own event loop: a timer reads
+    // its title and closes it.
+    QString boite;
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boite = message->windowTitle();
+            message->done(QMessageBox::Ok);
+        }
+    });
+    minuterie.start(10);
+    fenetre.findChild<QAction*>(QStringLiteral("MnuAide"))->trigger();
+    minuterie.stop();
+    const FenetreAide* aide = fenetreAide();
+    const bool aideOuverte = boite.isEmpty() && aide != nullptr && aide->isVisible();
+    QString vue = boite;
+    if (aideOuverte)
+        vue = aide->chemin();
+    else if (boite.isEmpty())
+        vue = QStringLiteral("non ouverte");
+    sortie << "Aide : " << vue << '\n';
+    delete aide;
+
+    const QString icone =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               QStringLiteral("icons/hicolor/scalable/apps/%1.svg").arg(id));
+    sortie << "Icône : " << (icone.isEmpty() ? QStringLiteral("introuvable") : icone) << '\n';
+    return aideOuverte && !icone.isEmpty() ? 0 : 1;
 }
 
 bool affichageIndique(int argc, const char* const argv[]) {

@@ -21,5 +21,7 @@ int main(int argc, char* argv[]) {
     app::preparerApplication(application);
     app::FrmBrivane fenetre;
     fenetre.show();
+    if (QApplication::arguments().contains(QStringLiteral("--verifier-installation")))
+        return app::verifierInstallation(fenetre);
     return application.exec();
 }
