@@ -11,7 +11,6 @@ namespace {
 
 constexpr double pi = 3.1415927410125732;      // π as a single
 constexpr double zeroAbsolu = 273.15;          // K at 0 °C
-constexpr float temperatureMaximale = 150;     // °C, highest inlet temperature
 constexpr float ambianceNulle = 0.1f;          // °C taken for a surroundings field at 0
 constexpr double pas = 0.001;                  // °C, one raise of the assumed surface temperature
 constexpr double reynoldsFilmTurbulent = 2230; // from here the turbulent film formula
@@ -80,7 +79,7 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
     const float tA = simple(e.temperatureAmbiante == 0 ? ambianceNulle : e.temperatureAmbiante);
     if (tA > tIn)
         return Cause::AmbianceTropChaude;
-    if (tIn > temperatureMaximale)
+    if (tIn > temperatureFluideMaximale)
         return Cause::FluideTropChaud;
     // A field beyond the single range reads as an infinity: an overflow.
     for (const float x : {e.lambdaIsolant, e.diametreInterieur, e.diametreExterieur,

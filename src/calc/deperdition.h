@@ -31,6 +31,9 @@ inline constexpr std::u16string_view materiauInitial = u"Cuivre";
 inline constexpr std::array<std::u16string_view, 2> fluides{u"Air", u"Eau"};
 inline constexpr std::u16string_view fluideInitial = u"Eau";
 
+// °C, the highest inlet temperature of the fluid.
+inline constexpr float temperatureFluideMaximale = 150;
+
 // Water for exactly "Eau", air for any other text.
 Fluide fluideDuTexte(std::u16string_view texte);
 

@@ -21,9 +21,9 @@ constexpr double densiteAirFoisKelvin = 352.926871875;
 
 std::variant<Eau, RefusTemperature> calculerEau(float t) {
     // Negated tests: a value that is no number is refused rather than let through.
-    if (!(t >= 0))
+    if (!(t >= eauMinimale))
         return RefusTemperature::TropBasse;
-    if (!(t <= 150))
+    if (!(t <= eauMaximale))
         return RefusTemperature::TropHaute;
 
     // Within the range nothing below can fail.
@@ -39,9 +39,9 @@ std::variant<Eau, RefusTemperature> calculerEau(float t) {
 }
 
 std::variant<Air, RefusTemperature> calculerAir(float ta, double T, float x, double X) {
-    if (!(ta >= -20))
+    if (!(ta >= airMinimale))
         return RefusTemperature::TropBasse;
-    if (!(ta <= 60))
+    if (!(ta <= airMaximale))
         return RefusTemperature::TropHaute;
 
     Air a{};

@@ -16,6 +16,10 @@ struct Eau {
     double lKg;  // specific volume, l/kg (m³/tonne)
 };
 
+// The temperatures the correlations hold for, °C, bounds included.
+inline constexpr float eauMinimale = 0, eauMaximale = 150;
+inline constexpr float airMinimale = -20, airMaximale = 60;
+
 // t: the water temperature in °C read as a single, 0 to 150 °C.
 std::variant<Eau, RefusTemperature> calculerEau(float t);
 

@@ -13,9 +13,8 @@ namespace calc::vase_expansion {
 
 namespace {
 
-constexpr double g = 9.81;                       // m/s²
-constexpr double pascalsParBar = 100000;         // Pa
-constexpr float pressionStatiqueMaximale = 2.5f; // bar, highest precharge of the range
+constexpr double g = 9.81;               // m/s²
+constexpr double pascalsParBar = 100000; // Pa
 
 // Runs of passes adding the same step to Vmin are taken in one leap (sauter), leaving a handful of
 // passes; the bound is for volumes below the normal single range, which the leap leaves alone.
@@ -69,7 +68,7 @@ float sauter(float x0, float x2, float pas, int volume) {
 } // namespace
 
 bool temperatureRefusee(double t) {
-    return t > 100;
+    return t > temperatureMaximale;
 }
 
 const std::array<Classe, 5>& gamme() {

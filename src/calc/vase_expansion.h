@@ -27,8 +27,12 @@ struct Classe {
 // The standard range, the five classes in search order.
 const std::array<Classe, 5>& gamme();
 
+// bar, the highest static pressure: that of the highest precharge of the range.
+inline constexpr float pressionStatiqueMaximale = 2.5f;
+
 // A mean operating temperature (°C) above 100 is refused as soon as it is
 // typed: a low-temperature heating installation does not run above it.
+inline constexpr double temperatureMaximale = 100;
 bool temperatureRefusee(double t);
 
 struct Resultat {

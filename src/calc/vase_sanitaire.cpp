@@ -17,11 +17,11 @@ float arrondi3(double x) {
 } // namespace
 
 bool eauChaudeRefusee(double th) {
-    return th > 90;
+    return th > eauChaudeMaximale;
 }
 
 bool eauFroideRefusee(double tc) {
-    return tc < 0;
+    return tc < eauFroideMinimale;
 }
 
 std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, float Vc, float Pg,

@@ -11,6 +11,7 @@ namespace calc::vase_sanitaire {
 
 // Temperatures refused as soon as they are typed: hot water above 90 °C,
 // cold water below 0 °C.
+inline constexpr double eauChaudeMaximale = 90, eauFroideMinimale = 0;
 bool eauChaudeRefusee(double th);
 bool eauFroideRefusee(double tc);
 

@@ -2,7 +2,9 @@
 
 #include "entry/champs_qt.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,10 @@
 namespace tabs {
 
 namespace {
+
+// On a small "2": the caption it stands in, and after how many characters.
+constexpr char legendeIndice[] = "indice.legende";
+constexpr char positionIndice[] = "indice.position";
 
 QRect enPixels(int gauche, int haut, int largeur, int hauteur) {
     return {pixels(gauche - gauchePage), pixels(haut - hautPage), pixels(largeur), pixels(hauteur)};
@@ -108,26 +114,57 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
     return label;
 }
 
-void reecrireUnite(QLabel* unite, const QString& texte) {
-    unite->setText(texte);
-    unite->resize(unite->sizeHint().width(), unite->height());
+void reecrireLegende(QLabel* legende, const QString& texte) {
+    legende->setText(texte);
+    Description::actualiserPage(legende);
+}
+
+QString texteAffiche(const QWidget* controle) {
+    if (const auto* champ = qobject_cast<const QLineEdit*>(controle))
+        return champ->text();
+    if (const auto* liste = qobject_cast<const QComboBox*>(controle))
+        return liste->currentText();
+    if (const auto* bouton = qobject_cast<const QAbstractButton*>(controle))
+        return bouton->text().simplified();
+    const auto* label = qobject_cast<const QLabel*>(controle);
+    if (label == nullptr)
+        return {};
+    QString texte = label->text();
+    std::vector<int> positions;
+    for (const QLabel* autre :
+         label->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        if (autre->property(legendeIndice).value<QObject*>() == label)
+            positions.push_back(autre->property(positionIndice).toInt());
+    std::sort(positions.rbegin(), positions.rend());
+    for (const int position : positions)
+        texte.insert(position, u'2');
+    return texte.simplified();
 }
 
 void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
               int largeurTitre) {
     QWidget* page = boite->parentWidget();
     placer(boite, e.gauche, e.haut, largeur, hauteur);
-    if (e.titre >= 0)
-        legendeAuDessus(page, entry::nomIndexe(legendes, e.titre), QString::fromUtf8(e.texteTitre),
-                        e.gauche, e.haut, largeurTitre, e.lignes);
+    QLabel* titre = nullptr;
+    QLabel* unite = nullptr;
+    if (e.titre >= 0) {
+        const QString nom = entry::nomIndexe(legendes, e.titre);
+        titre = page->findChild<QLabel*>(nom, Qt::FindDirectChildrenOnly);
+        if (titre == nullptr)
+            titre = legendeAuDessus(page, nom, QString::fromUtf8(e.texteTitre), e.gauche, e.haut,
+                                    largeurTitre, e.lignes);
+    }
     if (e.unite >= 0)
-        uniteADroite(page, entry::nomIndexe(legendes, e.unite), QString::fromUtf8(e.texteUnite),
-                     e.gauche, largeur, e.haut);
+        unite = uniteADroite(page, entry::nomIndexe(legendes, e.unite),
+                             QString::fromUtf8(e.texteUnite), e.gauche, largeur, e.haut);
+    if (Description* description = Description::de(page))
+        description->ajouter(boite, {titre}, unite, e.plage);
 }
 
 void ecrireUnite(QLabel* unite, const QString& texte) {
     unite->setText(texte);
     unite->resize(unite->sizeHint().width(), unite->height());
+    Description::actualiserPage(unite);
 }
 
 QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres) {
@@ -135,6 +172,8 @@ QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int car
     label->setObjectName(nom);
     label->setFont(legende->font());
     label->setAlignment(legende->alignment());
+    label->setProperty(legendeIndice, QVariant::fromValue(const_cast<QObject*>(
+                                          static_cast<const QObject*>(legende))));
     placerIndice(label, legende, caracteres);
     return label;
 }
@@ -143,6 +182,8 @@ void placerIndice(QLabel* indice, const QLabel* legende, int caracteres) {
     const int avance = legende->fontMetrics().horizontalAdvance(legende->text().left(caracteres));
     indice->setGeometry(legende->x() + legende->contentsRect().left() + avance, legende->y(),
                         indice->sizeHint().width(), legende->height());
+    indice->setProperty(positionIndice, caracteres);
+    Description::actualiserPage(indice);
 }
 
 void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
@@ -189,6 +230,8 @@ QWidget* illustration(QWidget* page, const QString& nom, const QString& image, i
     dessin->setGeometry(pixels(gauche - gauchePage), pixels(haut - hautPage),
                         dessin->renderer()->defaultSize().width(),
                         dessin->renderer()->defaultSize().height());
+    if (Description* description = Description::de(page))
+        description->illustrer(dessin, image);
     return dessin;
 }
 

@@ -3,6 +3,7 @@
 // included.
 #pragma once
 
+#include "tabs/description.h"
 #include "ui/twips.h"
 
 #include <QString>
@@ -52,26 +53,34 @@ QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte,
 QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
                      int largeurBoite, int hautBoite);
 
-// Where a box (an entry field or a result) stands, with its caption right
-// above it and its unit right of it: the labels "Nom(titre)" and "Nom(unite)"
-// of the page's caption array, -1 for none.
+// Where a box (an entry field, a list or a result) stands, with its caption
+// right above it and its unit right of it: the labels "Nom(titre)" and
+// "Nom(unite)" of the page's caption array, -1 for none. A caption the page
+// has placed already (shared by the boxes of a row) is not placed again.
+// The range its calculation accepts goes into the field's tooltip.
 struct Encadre {
     int titre, unite;
     const char* texteTitre;
     const char* texteUnite;
     int gauche, haut;
     int lignes = 1; // lines the caption may wrap into
+    Plage plage = {};
 };
 
-// A unit label whose text a calculation rewrites: it stays as wide as its text.
-void reecrireUnite(QLabel* unite, const QString& texte);
+// A caption whose text a handler rewrites.
+void reecrireLegende(QLabel* legende, const QString& texte);
+
+// The text a control shows, as words: a field's or a result's text, a list's
+// item, a caption on one line with its small "2"s (see indice) in place.
+QString texteAffiche(const QWidget* controle);
 
 // Places `boite` as `e` says, `largeur` × `hauteur`, with its caption
-// (`largeurTitre` wide) and its unit.
+// (`largeurTitre` wide) and its unit, and adds it to the page's description.
 void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
               int largeurTitre);
 
-// A unit label's new text, the label as wide as its text.
+// A unit label's new text, written by a calculation or a handler: the label
+// stays as wide as its text.
 void ecrireUnite(QLabel* unite, const QString& texte);
 
 // A small "²" standing in a caption's text right after its first
@@ -109,7 +118,8 @@ QLabel* ligneDeTexte(QWidget* page, const QString& nom, int gauche, int haut, in
                      int hauteur = 255);
 
 // A picture drawn from one of the program's vector images (":/images/…"), at
-// its own size (its pixels at 96 dpi), its top left corner at (gauche, haut).
+// its own size (its pixels at 96 dpi), its top left corner at (gauche, haut);
+// the page's sheet shows it too.
 QWidget* illustration(QWidget* page, const QString& nom, const QString& image, int gauche,
                       int haut);
 

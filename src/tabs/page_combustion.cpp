@@ -39,9 +39,21 @@ QString LblIndice(int index) {
     return entry::nomIndexe(QStringLiteral("LblIndice"), index);
 }
 
+const QString formules = QStringLiteral(
+    "O2 = (CO2max − CO2) / CO2max × 20,9 ; CO2 = (1 − O2 / 20,9) × CO2max\n"
+    "Pertes par les fumées (Siegert) : q = (A1 / CO2 + B) × (tf − ta), ou (A2 / (20,9 − O2) + "
+    "B) × (tf − ta)\n"
+    "Rendement de combustion = 100 − q\n"
+    "Excès d'air e = (CO2max − CO2) / CO2, ou O2 / (20,9 − O2) ; facteur d'air n = 1 + e\n"
+    "Volume de gaz brûlés V = (n − 1) × Va + Vf\n"
+    "Température de rosée = ((Vw / V × 101325 / 288,68)^(1 / 8,02) − 1,098) × 100\n"
+    "Va, Vf, Vw : volumes d'air, de fumées et de vapeur d'eau de la combustion neutre du "
+    "combustible");
+
 } // namespace
 
 PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
+    new Description(this, formules);
     const auto calculer = [this](int index) { CmdCombustion_Click(index); };
     TxtCombustion = new entry::FamilleChamps(this, QStringLiteral("TxtCombustion"),
                                              entry::indicesJusqua(4), {nullptr, calculer});
@@ -56,8 +68,8 @@ PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
             resultat(this, entry::nomIndexe(QStringLiteral("LblResltat_Combustion"), i), 0, 0,
                      largeurBoite, hauteurBoite);
 
-    legendeAuDessus(this, LblCombustion(0), QStringLiteral("Combustible"), colonne(0), 1500, 2100);
-    placer(CmbCombustion->liste(0), colonne(0), 1500, 2100, hauteurBoite);
+    encadrer(CmbCombustion->liste(0), QStringLiteral("LblCombustion"),
+             {0, -1, "Combustible", "", colonne(0), 1500}, 2100, hauteurBoite, 2100);
     // The legend of the two gases, their "2" set in the gap of each name.
     const struct {
         int legende, indice;
@@ -97,10 +109,14 @@ void PageCombustion::placerConversion() {
     placer(CmbCombustion->liste(1), xListe, hautConversion, largeurListe, hauteurBoite);
     bouton(this, QStringLiteral("CmdCombustion(0)"), xBouton, hautConversion, largeurBouton,
            hauteurBoite, [this] { CmdCombustion_Click(0); });
-    placer(LblResltat_Combustion[0], xResultat, hautConversion, largeurBoite, hauteurBoite);
-    titreResultat_ = legendeAuDessus(this, LblCombustion(2), QStringLiteral("O"), xResultat,
-                                     hautConversion, 600);
+    encadrer(LblResltat_Combustion[0], QStringLiteral("LblCombustion"),
+             {2, -1, "O", "", xResultat, hautConversion}, largeurBoite, hauteurBoite, 600);
+    titreResultat_ = findChild<QLabel*>(LblCombustion(2));
     indiceResultat_ = indice(this, LblIndice(7), titreResultat_, 1);
+    // The field is the gas its list names, the result the other one, in %.
+    Description* description = Description::de(this);
+    description->ajouter(TxtCombustion->champ(0), {CmbCombustion->liste(1)}, "%");
+    description->ajouter(LblResltat_Combustion[0], {titreResultat_}, "%");
 }
 
 void PageCombustion::placerRendement() {
@@ -122,6 +138,7 @@ void PageCombustion::placerRendement() {
     const auto* mesure = findChild<QLabel*>(LblCombustion(8));
     indice(this, LblIndice(4), mesure, 2);
     indice(this, LblIndice(5), mesure, static_cast<int>(mesure->text().lastIndexOf(u'O')) + 1);
+    Description::de(this)->ajouter(TxtCombustion->champ(3), {mesure, CmbCombustion->liste(2)}, "%");
     const int xListe = colonne(2) + largeurBoite + 60;
     placer(CmbCombustion->liste(2), xListe, hautEntrees, largeurListe, hauteurBoite);
     bouton(this, QStringLiteral("CmdCombustion(1)"), xListe + largeurListe + 120, hautEntrees,
@@ -163,7 +180,7 @@ void PageCombustion::CmbCombustion_Click(int index) {
         TxtCombustion->ecrire(0, QStringLiteral("0"));
         // The result is the gas that was not measured.
         const bool co2 = texteListe(1) == QStringView(combustion::Mesures()[0]);
-        titreResultat_->setText(co2 ? QStringLiteral("O") : QStringLiteral("CO"));
+        reecrireLegende(titreResultat_, co2 ? QStringLiteral("O") : QStringLiteral("CO"));
         placerIndice(indiceResultat_, titreResultat_,
                      static_cast<int>(titreResultat_->text().size()));
     }

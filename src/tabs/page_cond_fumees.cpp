@@ -51,9 +51,23 @@ QString LblCond_Fumees(int index) {
     return entry::nomIndexe(QStringLiteral("LblCond_Fumees"), index);
 }
 
+const QString formules = QStringLiteral(
+    "Tirage disponible D = (ρa − ρf) × H × 9,81, avec ρf = 1,27 × 273,15 / (Tm + 273,15), "
+    "ρa = 1,293 × 273,15 / (te + 273,15) et Tm = tf − 2,5 × (L + Lc)\n"
+    "Vitesse des fumées w = (P / η / PCI) × Vf / 3600 / A\n"
+    "Pertes de charge Δp = w² × (λ × L / d + ζ) × 1,5 × 1,27 / 2 ; λ = 64 / Re en laminaire, "
+    "sinon Colebrook\n"
+    "Coudes : ζ = 0,3 par coude à 45° ou de dévoiement, 0,4 à 90°, 0,53 pour le raccordement\n"
+    "Section minimale : la plus petite A (pas de 0,01 cm²) où Δp raccordement + Δp conduit + "
+    "dépressions nécessaires ≤ D\n"
+    "Côté = √A ; diamètre = 2 × √(A / π)\n"
+    "Dévoiement : longueur inclinée = d / cos α ; hauteur couverte = d × tan α ; longueur "
+    "totale = H − d × tan α + d / cos α");
+
 } // namespace
 
 PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
+    new Description(this, formules);
     // Enter in any field sizes the duct; the length follows the height as it is typed.
     TxtCond_Fumees =
         new entry::FamilleChamps(this, QStringLiteral("TxtCond_Fumees"), entry::indicesJusqua(14),
@@ -123,7 +137,8 @@ void PageCondFumees::placerChaudiere() {
             {4, "0", {11, 12, "Puissance", "kW", colonne(1), hautChaudiere}},
             {13,
              "0",
-             {28, 27, "Rendement de la chaudière (0 > n < 1)", "n", colonne(2), hautChaudiere, 2}},
+             {28, 27, "Rendement de la chaudière (0 > n < 1)", "n", colonne(2), hautChaudiere, 2,
+              Plage::strictementEntre(0, 1)}},
             {5,
              "0",
              {15, 16, "Volume de gaz brûlés (voir onglet Combustion)", "m3(n)/kg", colonne(3),
@@ -156,7 +171,8 @@ void PageCondFumees::placerConduit() {
             {10,
              "0",
              {26, 29, "Longueur du conduit de fumées (différente de la hauteur si dévoiement)", "m",
-              colonne(1), hautConduit, 3}},
+              colonne(1), hautConduit, 3,
+              Plage::regle(QStringLiteral("au moins la hauteur du conduit de fumées"))}},
             {11,
              "0",
              {30, 22, "Nombre de coudes utilisés pour le dévoiement", "_", colonne(2), hautConduit,

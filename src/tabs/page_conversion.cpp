@@ -38,9 +38,18 @@ QString texte(const char16_t* t) {
     return QString::fromUtf16(t);
 }
 
+const QString formules = QStringLiteral(
+    "Valeur convertie = valeur × facteur(unité de départ) / facteur(unité d'arrivée)\n"
+    "°K = °C + 273,15 ; °F = °C × 9/5 + 32\n"
+    "1 atm = 101325 Pa = 760 mmHg ; 1 bar = 100000 Pa ; 1 mCE = 9810 Pa ; 1 mmCE = 9,81 Pa\n"
+    "1 kCal = 4,1855 kJ ; 1 kW/h = 3600 kJ ; 1 W/h = 3,6 kJ\n"
+    "Arrondis : 3 décimales pour les températures, 4 pour les pressions et les puissances, "
+    "5 pour les énergies et les débits");
+
 } // namespace
 
 PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
+    auto* description = new Description(this, formules);
     const auto convertir = [this](int index) { CmdConversion_Click(index); };
     TxtConversion = new entry::FamilleChamps(this, QStringLiteral("TxtConversion"),
                                              entry::indicesJusqua(10), {nullptr, convertir});
@@ -64,9 +73,13 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
         placer(CmbConversion->liste(gauche), x + 1200, y, 855, hauteur);
         placer(TxtConversion->champ(droite), x + 3480, y, 1215, hauteur);
         placer(CmbConversion->liste(droite), x + 4680, y, 855, hauteur);
-        for (const int i : {gauche, droite})
+        for (const int i : {gauche, droite}) {
             for (const auto& unite : calc::conversion::unites(rangee.grandeur))
                 CmbConversion->liste(i)->addItem(QString::fromStdU16String(unite));
+            // Either side is typed or written by the conversion.
+            description->ajouter(TxtConversion->champ(i), {titre}, CmbConversion->liste(i), {},
+                                 Description::Genre::Valeur);
+        }
 
         const auto [versDroite, versGauche] =
             fleches(this, QStringLiteral("CmdConversion"), gauche, x + 2160, y, convertir);

@@ -56,9 +56,24 @@ QString chaine(std::u16string_view texte) {
     return QString::fromUtf16(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
+const QString formules = QStringLiteral(
+    "Y = π / (ln(de / di) / (2 λc) + 1 / (hi × di) + ln(diso / de) / (2 λiso) + 1 / (he × D)) "
+    "(W/(m.K))\n"
+    "Ue = 1 / ((D / (2 λc)) ln(de / di) + (1 / hi)(D / di) + (D / (2 λiso)) ln(diso / de) + "
+    "1 / he) ; Ui de même, rapporté au diamètre intérieur\n"
+    "Tsortie = Tentrée − Y × L × (Tmoy − Tamb) / C, C = 4185,5 × Q / 3600 (eau) ou 0,34 × Q "
+    "(air)\n"
+    "Température superficielle Ts = Tmoy − (Tmoy − Tamb) × Ue × (résistances de la paroi, du "
+    "film intérieur et de l'isolant), cherchée par pas de 0,001 °C\n"
+    "Déperditions : linéiques (Tmoy − Tamb) × Y ; surfaciques (Tmoy − Tamb) × Ue ou Ui ; "
+    "totales (Tmoy − Tamb) × Y × L\n"
+    "D = diso si la conduite est isolée, de sinon ; λc : Cuivre 380, Acier 50, Per/Pvc "
+    "0,35 W/(m.K)");
+
 } // namespace
 
 PageDeperdition::PageDeperdition(QWidget* parent) : QWidget(parent) {
+    new Description(this, formules);
     const auto calculer = [this](int) { CmdDeperdition_Click(); };
     TxtDeperdition = new entry::FamilleChamps(this, QStringLiteral("TxtDeperdition"),
                                               entry::indicesJusqua(8), {nullptr, calculer});
@@ -75,12 +90,12 @@ void PageDeperdition::placerEntrees() {
     for (const auto texte : dep::fluides)
         fluide->addItem(chaine(texte));
     fluide->setCurrentIndex(-1);
-    legendeAuDessus(this, LblDeperdition(3), QStringLiteral("Fluide"), xEntrees, 1200 + sousLegende,
-                    largeurListe);
-    placer(fluide, xEntrees, 1200 + sousLegende, largeurListe, hauteurBoite);
-    legendeAuDessus(this, LblDeperdition(2), QStringLiteral("Type de conduite"), xEntrees,
-                    2040 + sousLegende, largeurListe);
-    placer(CmbDeperdition->liste(0), xEntrees, 2040 + sousLegende, largeurListe, hauteurBoite);
+    const QString legendes = QStringLiteral("LblDeperdition");
+    encadrer(fluide, legendes, {3, -1, "Fluide", "", xEntrees, 1200 + sousLegende}, largeurListe,
+             hauteurBoite, largeurListe);
+    encadrer(CmbDeperdition->liste(0), legendes,
+             {2, -1, "Type de conduite", "", xEntrees, 2040 + sousLegende}, largeurListe,
+             hauteurBoite, largeurListe);
     for (const int i : {0, 1})
         connect(CmbDeperdition->liste(i), &QComboBox::currentIndexChanged, this,
                 [this, i] { CmbDeperdition_Click(i); });
@@ -90,6 +105,8 @@ void PageDeperdition::placerEntrees() {
                     QStringLiteral("La conduite est isolée"), xEntrees, 2640, largeurListe, 255);
     ChkDeperdition->setChecked(true);
     connect(ChkDeperdition, &QCheckBox::toggled, this, [this] { ChkDeperdition_Click(); });
+    Description* description = Description::de(this);
+    description->ajouter(ChkDeperdition, {ChkDeperdition});
 
     QFrame* Shape1 =
         cadre(this, QStringLiteral("Shape1"), xCadre, hautCadre, largeurCadre, hauteurCadre);
@@ -104,6 +121,7 @@ void PageDeperdition::placerEntrees() {
                               hautCadre + 120 + 600 * i, largeurCadre - 240, 555);
         OptDeperdition[static_cast<std::size_t>(i)] = bouton;
         bouton->setChecked(i == 0);
+        description->ajouter(bouton, {bouton});
         connect(bouton, &QRadioButton::toggled, this, [this, i](bool choisie) {
             if (choisie)
                 OptDeperdition_Click(i);
@@ -115,13 +133,17 @@ void PageDeperdition::placerEntrees() {
         Encadre e;
     } entrees[] = {
         {2, {0, 1, "Débit du fluide", "l/h", xEntrees, 4920 + sousLegende}},
-        {4, {12, 11, "Température du fluide", "°C", xEntrees, 5640 + sousLegende}},
+        {4,
+         {12, 11, "Température du fluide", "°C", xEntrees, 5640 + sousLegende, 1,
+          Plage::auPlus(dep::temperatureFluideMaximale)}},
         {5, {14, 13, "Longueur de la conduite", "m", xEntrees, 6360 + sousLegende}},
-        {7, {22, 23, "Température de l'air du local", "°C", xEntrees, 7080 + sousLegende}},
+        {7,
+         {22, 23, "Température de l'air du local", "°C", xEntrees, 7080 + sousLegende, 1,
+          Plage::regle(QStringLiteral("au plus la température du fluide"))}},
     };
     for (const auto& e : entrees)
-        encadrer(TxtDeperdition->champ(e.champ), QStringLiteral("LblDeperdition"), e.e,
-                 largeurBoite, hauteurBoite, largeurLegende);
+        encadrer(TxtDeperdition->champ(e.champ), legendes, e.e, largeurBoite, hauteurBoite,
+                 largeurLegende);
 
     tabs::bouton(this, QStringLiteral("CmdDeperdition"), xBouton, 1200, 495, hauteurBoite,
                  [this] { CmdDeperdition_Click(); });
@@ -242,13 +264,13 @@ void PageDeperdition::remplirListes() {
 void PageDeperdition::CmbDeperdition_Click(int) {
     const bool eau = dep::fluideDuTexte(CmbDeperdition->liste(1)->currentText().toStdU16String()) ==
                      dep::Fluide::Eau;
-    reecrireUnite(findChild<QLabel*>(LblDeperdition(1)),
-                  eau ? QStringLiteral("l/h") : QStringLiteral("m3/h"));
+    ecrireUnite(findChild<QLabel*>(LblDeperdition(1)),
+                eau ? QStringLiteral("l/h") : QStringLiteral("m3/h"));
 }
 
 void PageDeperdition::OptDeperdition_Click(int) {
-    findChild<QLabel*>(LblDeperdition(22))
-        ->setText(OptDeperdition[0]->isChecked() ? temperatureAir : temperatureEau);
+    reecrireLegende(findChild<QLabel*>(LblDeperdition(22)),
+                    OptDeperdition[0]->isChecked() ? temperatureAir : temperatureEau);
 }
 
 void PageDeperdition::ChkDeperdition_Click() {
@@ -262,7 +284,7 @@ void PageDeperdition::ChkDeperdition_Click() {
 void PageDeperdition::echec() {
     for (QLabel* label : LblResltat_Deperdition)
         label->setText(echecTexte);
-    reecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (0 kW)"));
+    ecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (0 kW)"));
 }
 
 // The surface-temperature march holds the window's thread: the busy pointer
@@ -311,9 +333,9 @@ void PageDeperdition::CmdDeperdition_Click() {
     ecrire(5, entry::texteSimple(r->perteLineique));
     ecrire(6, entry::texteSimple(r->perteSurfaciqueExterne));
     ecrire(7, entry::texteSimple(r->perteTotale));
-    reecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (") +
-                                                              entry::texteDouble(r->perteTotaleKw) +
-                                                              QStringLiteral(" kW)"));
+    ecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (") +
+                                                            entry::texteDouble(r->perteTotaleKw) +
+                                                            QStringLiteral(" kW)"));
     ecrire(8, chaine(r->regime));
     ecrire(9, entry::texteDouble(r->chute));
     ecrire(10, entry::texteDouble(r->perteSurfaciqueInterne));

@@ -76,6 +76,17 @@ QString texteAtmosphere(double patm) {
            QStringLiteral(" Pa)");
 }
 
+const QString formules = QStringLiteral(
+    "Ve = V × (ρ(tremplissage) / ρ(tmax) − 1)\n"
+    "Pst = H × ρ(tremplissage) × 9,81 / 100000\n"
+    "Vmin = Ve × (Patm + Pv) / (Pv − Pst)\n"
+    "Vu = Vn × (Pv − Pp) / (Patm + Pv) ; réserve Vr = Vu − Ve\n"
+    "Pression maximale de remplissage à froid = (Patm + Pp) × Vn / (Vn − Vr) − Patm\n"
+    "Pression à t : P = (Patm + Pp) × Vn / (Vn − Vw0 − Vd) − Patm\n"
+    "avec Vd = V × (ρ(tremplissage) / ρ(t) − 1) et Vw0 = Vn − Vn × (Pp + Patm) / (Pf + Patm)\n"
+    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa ; ρ : masse volumique de l'eau (onglet "
+    "Masse volumique)");
+
 // A temperature typed above 100 °C in either temperature field is refused at once.
 entry::FamilleChamps::Refus refusTemperature(int index) {
     return {index, calc::vase_expansion::temperatureRefusee, messageTemperature};
@@ -84,6 +95,7 @@ entry::FamilleChamps::Refus refusTemperature(int index) {
 } // namespace
 
 PageExpansion::PageExpansion(QWidget* parent) : QWidget(parent) {
+    new Description(this, formules);
     TxtExpansion = new entry::FamilleChamps(
         this, QStringLiteral("TxtExpansion"), {0, 1, 2, 3, 4, 6},
         {nullptr, [this](int) { CmdExpansion_Click(); }, {refusTemperature(1)}});
@@ -108,20 +120,27 @@ QLabel* PageExpansion::resultat(int index) const {
 }
 
 void PageExpansion::placerVase() {
+    namespace vase = calc::vase_expansion;
     const QString legendes = QStringLiteral("LblExpansion");
+    const Plage temperature = Plage::auPlus(vase::temperatureMaximale);
     placerChamps(
         TxtExpansion, legendes,
         {
             {0, "0", {0, 1, "Altitude du logement", "m", xEntrees, rangee(0)}},
             {1,
              "70",
-             {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1),
-              2}},
+             {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1), 2,
+              temperature}},
             {2,
              "15",
              {6, 7, "Température à l'arrêt ou de remplissage", "°C", xEntrees, rangee(2), 2}},
             {3, "0", {4, 5, "Contenance de l'installation", "litres", xEntrees, rangee(3)}},
-            {6, "0", {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2}},
+            {6,
+             "0",
+             {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2,
+              Plage::regle(QStringLiteral("pression statique au plus ") +
+                           entry::texteSimple(vase::pressionStatiqueMaximale) +
+                           QStringLiteral(" bar(s)"))}},
             {4,
              "3",
              {8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, rangee(2),
@@ -176,6 +195,10 @@ void PageExpansion::placerVase() {
             this, entry::nomIndexe(QStringLiteral("LblTemp"), i),
             xResultats2 + ui::twipsParPixel * (titre->width() + 6), titres[i].haut, 1200, 225);
     }
+    Description::de(this)->legender(resultat(7),
+                                    {findChild<QLabel*>(LblExpansion(29)), LblTemp[0],
+                                     findChild<QLabel*>(LblExpansion(33)), LblTemp[1]});
+    Description::de(this)->noter(LblP_Atm);
 
     illustration(this, QStringLiteral("ImgExpansion"),
                  QStringLiteral(":/images/expansion_chauffage.svg"), xEntrees, rangee(3) + 480);
@@ -191,8 +214,9 @@ void PageExpansion::placerPression() {
     TxtExpansionTemp->ecrire(0, QStringLiteral("15"));
     const QString legendes = QStringLiteral("LblExpansion");
     encadrer(TxtExpansionTemp->champ(0), legendes,
-             {11, 10, "Température de l'eau", "°C", xPression, haut0}, largeurBoite, hauteurBoite,
-             3000);
+             {11, 10, "Température de l'eau", "°C", xPression, haut0, 1,
+              Plage::auPlus(calc::vase_expansion::temperatureMaximale)},
+             largeurBoite, hauteurBoite, 3000);
     encadrer(TxtExpansionTemp->champ(1), legendes,
              {32, 31, "Pression de remplissage", "bar(s)", xPression, haut1}, largeurBoite,
              hauteurBoite, 3000);
@@ -202,6 +226,9 @@ void PageExpansion::placerPression() {
            [this] { CmdPression_Click(); });
     encadrer(resultat(8), legendes, {-1, 30, "", "bar(s)", xResultat, haut0}, largeurBoite,
              hauteurBoite, 0);
+    // The pressure has no caption of its own: the block's heading tells it.
+    Description* description = Description::de(this);
+    description->legender(resultat(8), {findChild<QLabel*>(LblExpansion(36))});
 
     // Three lines one under the other, right of the result.
     const int xLignes = xResultat + largeurBoite + 810, largeurLignes = 15300 - 120 - xLignes;
@@ -211,6 +238,8 @@ void PageExpansion::placerPression() {
         ligneDeTexte(this, QStringLiteral("LblVolDilate"), xLignes, haut0 + 330, largeurLignes);
     LblReserve =
         ligneDeTexte(this, QStringLiteral("LblReserve"), xLignes, haut0 + 630, largeurLignes, 450);
+    for (QLabel* ligne : {LblSurpression, LblVolDilate, LblReserve})
+        description->noter(ligne);
 }
 
 void PageExpansion::echecExpansion() {

@@ -36,10 +36,23 @@ const QString titreDepart = QStringLiteral("Volume de la réserve d'eau dans le 
 const QString titreReserve = QStringLiteral("Volume de la reserve d'eau dans le vase d'expansion");
 const QString titreEgout = QStringLiteral("Volume d'eau évacué à l'égout par la soupape");
 
+const QString formules = QStringLiteral(
+    "Ve = Vb × (ρ(tfroide) / ρ(tchaude) − 1)\n"
+    "Pressions absolues : A = Patm + Pv (soupape), G = Patm + Pg (gonflage), N = Patm + Pn "
+    "(réseau)\n"
+    "Vmin = Ve × A / (A − G) / (G / N)\n"
+    "Vu = (A − G) / A × Vc × (G / N) ; réserve D = Vu − Ve\n"
+    "Pression maximale au réseau = Vc / Vmin × N − Patm\n"
+    "Tarage de la soupape = G × X / (X − Ve) − Patm, avec X = Vc × G / N\n"
+    "Volume absorbé au réseau = Vc − X\n"
+    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa ; ρ : masse volumique de l'eau (onglet "
+    "Masse volumique)");
+
 } // namespace
 
 PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent) {
     namespace vase = calc::vase_sanitaire;
+    new Description(this, formules);
     TxtExpansionSanitaire = new entry::FamilleChamps(
         this, QStringLiteral("TxtExpansionSanitaire"), entry::indicesJusqua(8),
         {nullptr,
@@ -55,10 +68,17 @@ PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent
 }
 
 void PageExpansionSanitaire::placerEntrees() {
+    namespace vase = calc::vase_sanitaire;
     const std::initializer_list<ChampPlace> entrees = {
         {0, "0", {0, 6, "Altitude du logement", "m", xEntrees, hautEntree[0]}},
-        {2, "65", {1, 7, "Température de l'eau chaude", "°C", xEntrees, hautEntree[1]}},
-        {3, "10", {2, 8, "Température de l'eau froide", "°C", xEntrees, hautEntree[2]}},
+        {2,
+         "65",
+         {1, 7, "Température de l'eau chaude", "°C", xEntrees, hautEntree[1], 1,
+          Plage::auPlus(vase::eauChaudeMaximale)}},
+        {3,
+         "10",
+         {2, 8, "Température de l'eau froide", "°C", xEntrees, hautEntree[2], 1,
+          Plage::auMoins(vase::eauFroideMinimale)}},
         {4, "0", {3, 9, "Contenance du ballon", "litres", xEntrees, hautEntree[3]}},
         {1, "0", {13, 12, "Volume du vase choisi", "litres", xEntrees, hautEntree[4]}},
         {5,
@@ -113,11 +133,12 @@ void PageExpansionSanitaire::placerResultats() {
     titreReserve_->setText(titreDepart);
     illustration(this, QStringLiteral("Image2"), QStringLiteral(":/images/expansion_sanitaire.svg"),
                  xResultats2 + 1200, rangee(3) + 405);
+    Description::de(this)->noter(LblP_Atm_Sanitaire);
 }
 
 void PageExpansionSanitaire::montrerReserve(bool negative) {
     signaler(LblResultat_Expansion_Sanitaire[4], negative);
-    titreReserve_->setText(negative ? titreEgout : titreReserve);
+    reecrireLegende(titreReserve_, negative ? titreEgout : titreReserve);
 }
 
 void PageExpansionSanitaire::echec() {

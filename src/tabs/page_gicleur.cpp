@@ -21,58 +21,50 @@ QString LblGic(int index) {
     return entry::nomIndexe(QStringLiteral("LblGic"), index);
 }
 
+const QString formules = QStringLiteral(
+    "Débit de fioul : Q = P / n / PCI (l/h)\n"
+    "Gicleur à la pression p : G = Q / (3,785 × (p / 7)^0,5) (Us gal/h, calibre à 7 bars)\n"
+    "La pression monte de 0,01 bar à la fois jusqu'au premier gicleur de la gamme "
+    "(20 bars au plus).");
+
 } // namespace
 
 PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
+    new Description(this, formules);
     TxtGicleur =
         new entry::FamilleChamps(this, QStringLiteral("TxtGicleur"), entry::indicesJusqua(4),
                                  {nullptr, [this](int) { CmdGicleur_Click(); }});
 
     // Inputs, left to right: heating value, power, efficiency, pressure.
-    struct Entree {
-        int champ, legende, unite;
-        const char* texte;
-        const char* texteUnite;
-        int gauche;
+    const QString legendes = QStringLiteral("LblGic");
+    const struct {
+        int champ;
+        Encadre e;
+    } entrees[] = {
+        {3, {15, 14, "PCI du fioul", "kW", 2640, 2400, 2}},
+        {0, {3, 4, "Puissance de la chaudière", "kW", 4920, 2400, 2}},
+        {1,
+         {5, 6, "Rendement de la chaudière (0 > n < 1)", "n", 7200, 2400, 2,
+          Plage::strictementEntre(0, 1)}},
+        {2, {1, 2, "Pression de la pompe", "bars", 9480, 2400, 2}},
     };
-    const Entree entrees[] = {
-        {3, 15, 14, "PCI du fioul", "kW", 2640},
-        {0, 3, 4, "Puissance de la chaudière", "kW", 4920},
-        {1, 5, 6, "Rendement de la chaudière (0 > n < 1)", "n", 7200},
-        {2, 1, 2, "Pression de la pompe", "bars", 9480},
-    };
-    for (const Entree& e : entrees) {
-        legendeAuDessus(this, LblGic(e.legende), QString::fromUtf8(e.texte), e.gauche, 2400, 2160,
-                        2);
-        placer(TxtGicleur->champ(e.champ), e.gauche, 2400, largeurBoite, 315);
-        uniteADroite(this, LblGic(e.unite), QString::fromUtf8(e.texteUnite), e.gauche, largeurBoite,
-                     2400);
-    }
+    for (const auto& e : entrees)
+        encadrer(TxtGicleur->champ(e.champ), legendes, e.e, largeurBoite, 315, 2160);
 
     auto* calculer = bouton(this, QStringLiteral("CmdGicleur"), 5400, 3600, 495, 315,
                             [this] { CmdGicleur_Click(); });
 
-    struct Sortie {
-        int legende, unite;
-        const char* texte;
-        const char* texteUnite;
-        int haut, lignes;
-    };
-    const Sortie sorties[] = {
-        {11, 0, "Gicleur", "Us gal/h", 3600, 1},
+    const Encadre sorties[] = {
+        {11, 0, "Gicleur", "Us gal/h", 6000, 3600},
         {7, 8, "Pression de la pompe redéfinie pour correspondre au gicleur choisi dans la gamme",
-         "bars", 4800, 3},
-        {9, 10, "Débit", "l/h", 5640, 1},
+         "bars", 6000, 4800, 3},
+        {9, 10, "Débit", "l/h", 6000, 5640},
     };
     for (int i = 0; i < 3; ++i) {
-        const Sortie& s = sorties[i];
-        legendeAuDessus(this, LblGic(s.legende), QString::fromUtf8(s.texte), 6000, s.haut, 3000,
-                        s.lignes);
-        LblGicleur[static_cast<std::size_t>(i)] =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblGicleur"), i), 6000, s.haut,
-                     largeurBoite, 315);
-        uniteADroite(this, LblGic(s.unite), QString::fromUtf8(s.texteUnite), 6000, largeurBoite,
-                     s.haut);
+        LblGicleur[static_cast<std::size_t>(i)] = resultat(
+            this, entry::nomIndexe(QStringLiteral("LblGicleur"), i), 0, 0, largeurBoite, 315);
+        encadrer(LblGicleur[static_cast<std::size_t>(i)], legendes, sorties[i], largeurBoite, 315,
+                 3000);
     }
 
     legendeAuDessus(this, LblGic(13),
@@ -93,6 +85,7 @@ PageGicleur::PageGicleur(QWidget* parent) : QWidget(parent) {
                              2880, 6480, 7335, 255);
     signaler(avertissement_, true);
     avertissement_->hide();
+    Description::de(this)->noter(avertissement_);
 }
 
 void PageGicleur::ecrireValeursInitiales() {

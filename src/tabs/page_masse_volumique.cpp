@@ -27,9 +27,20 @@ QString LblMasse_Vol(int index) {
     return entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index);
 }
 
+const QString formules = QStringLiteral(
+    "ρeau(t) = 999,9193083276 + 0,0523705799·t − 7,80474·10⁻³·t² + 5,36781·10⁻⁵·t³ − "
+    "3,032·10⁻⁷·t⁴ + 8,0·10⁻¹⁰·t⁵ (kg/m3, t en °C)\n"
+    "Volume massique = 1 / ρ\n"
+    "ρair sec = 352,926871875 / (t + 273,15)\n"
+    "Air humide : v = (x + 287,1 / 461,24) × 461,24 × (t + 273,15) / 101325 ; ρ = 1 / v\n"
+    "Saturation : ps = 288,68 × (1,098 + t / 100)^8,02 ; xs = (286,9865 / 461,24) × ps / "
+    "(101325 − ps)");
+
 } // namespace
 
 PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
+    namespace mv = calc::masse_volumique;
+    new Description(this, formules);
     // Enter in the water field runs the water block, in the two air fields the air block.
     TxtMasse_Vol = new entry::FamilleChamps(
         this, QStringLiteral("TxtMasse_Vol"), entry::indicesJusqua(3),
@@ -42,15 +53,21 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
     titreDeBloc(this, LblMasse_Vol(9), QStringLiteral("Masse volumique de l'air"), xChamp, 3240,
                 6000);
 
-    // Fields left, results right; no caption over a second column.
+    // Fields left, results right; the second column shares the first's captions.
     const QString legendes = QStringLiteral("LblMasse_Vol");
     const struct {
         int champ;
         Encadre e;
     } champs[] = {
-        {0, {0, 2, "Température de l'eau", "°C", xChamp, 1900}},
-        {1, {10, 8, "Température de l'air", "°C", xChamp, 3900}},
-        {2, {20, 21, "Humidité absolue de l'air", "kg eau/kg air sec", xChamp, 4620}},
+        {0,
+         {0, 2, "Température de l'eau", "°C", xChamp, 1900, 1,
+          Plage::entre(mv::eauMinimale, mv::eauMaximale)}},
+        {1,
+         {10, 8, "Température de l'air", "°C", xChamp, 3900, 1,
+          Plage::entre(mv::airMinimale, mv::airMaximale)}},
+        {2,
+         {20, 21, "Humidité absolue de l'air", "kg eau/kg air sec", xChamp, 4620, 1,
+          Plage::regle(QStringLiteral("au plus la saturation de l'air à sa température"))}},
     };
     for (const auto& c : champs)
         encadrer(TxtMasse_Vol->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite, 2600);
@@ -59,9 +76,9 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
         Encadre e;
     } resultats[] = {
         {0, {5, 3, "Masse volumique de l'eau entre 0 °C et 150 °C", "kg/m3", xResultat, 1900}},
-        {1, {-1, 4, "", "kg/l", xResultat2, 1900}},
+        {1, {5, 4, "", "kg/l", xResultat2, 1900}},
         {2, {11, 7, "Volume massique de l'eau entre 0 °C et 150 °C", "m3/kg", xResultat, 2620}},
-        {3, {-1, 6, "", "l/kg ou m3/tonne", xResultat2, 2620}},
+        {3, {11, 6, "", "l/kg ou m3/tonne", xResultat2, 2620}},
         {4,
          {14, 15, "Masse volumique de l'air sec entre -20 °C et 60 °C", "kg/m3 air sec", xResultat,
           3900}},

@@ -52,9 +52,18 @@ QLabel* centree(QLabel* label) {
     return label;
 }
 
+const QString formules = QStringLiteral(
+    "PCS = PCI × PCS(combustible) / PCI(combustible), et inversement\n"
+    "Fuel domestique : PCI 11,9 et PCS 12,7 kWh/kg ; 10,25 kWh/litre sur PCI (densité "
+    "10,25 / 11,9)\n"
+    "Gaz naturel : PCI 10,56 et PCS 11,67 kWh/m3(n)\n"
+    "Gaz propane : PCI 12,8 et PCS 13,9 kWh/kg ; PCI 25,4 et PCS 27,5 kWh/m3(n)\n"
+    "Quantité de combustible = PCS / PCS par unité de combustible");
+
 } // namespace
 
 PagePCI_PCS::PagePCI_PCS(QWidget* parent) : QWidget(parent) {
+    auto* description = new Description(this, formules);
     const auto calculer = [this](int index) { CalculPCI_PCS(index); };
     TxtPCI_PCS = new entry::FamilleChamps(this, QStringLiteral("TxtPCI_PCS"),
                                           entry::indicesJusqua(6), {nullptr, calculer});
@@ -72,12 +81,14 @@ PagePCI_PCS::PagePCI_PCS(QWidget* parent) : QWidget(parent) {
         const int pci = 2 * r;
         const int pcs = 2 * r + 1;
 
-        mettreEnGras(centree(legende(this, LblPCI_PCS(rangee.titre), QString::fromUtf8(rangee.nom),
-                                     x, bande + 570, largeurRangee, 255)));
-        centree(legendeAuDessus(this, LblPCI_PCS(rangee.legendePCI), QStringLiteral("PCI"), x, y,
-                                largeurChamp));
-        centree(legendeAuDessus(this, LblPCI_PCS(rangee.legendePCS), QStringLiteral("PCS"),
-                                x + decalagePCS, y, largeurChamp));
+        auto* titre = legende(this, LblPCI_PCS(rangee.titre), QString::fromUtf8(rangee.nom), x,
+                              bande + 570, largeurRangee, 255);
+        mettreEnGras(centree(titre));
+        auto* legendePCI = centree(legendeAuDessus(this, LblPCI_PCS(rangee.legendePCI),
+                                                   QStringLiteral("PCI"), x, y, largeurChamp));
+        auto* legendePCS =
+            centree(legendeAuDessus(this, LblPCI_PCS(rangee.legendePCS), QStringLiteral("PCS"),
+                                    x + decalagePCS, y, largeurChamp));
         placer(TxtPCI_PCS->champ(pci), x, y, largeurChamp, hauteur);
         placer(TxtPCI_PCS->champ(pcs), x + decalagePCS, y, largeurChamp, hauteur);
         const auto [versPCS, versPCI] =
@@ -85,11 +96,17 @@ PagePCI_PCS::PagePCI_PCS(QWidget* parent) : QWidget(parent) {
 
         const auto& unites = calc::pci_pcs::unites(static_cast<Combustible>(r));
         std::vector<QWidget*> ordre = {TxtPCI_PCS->champ(pci)};
+        // Both fields of a row are typed or written by the conversion.
+        const auto decrire = [&](QLabel* legendeChamp, int champ, QWidget* unite) {
+            description->ajouter(TxtPCI_PCS->champ(champ), {titre, legendeChamp}, unite, {},
+                                 Description::Genre::Valeur);
+        };
         if (rangee.listePCI < 0) {
             // Natural gas has a single unit, shown as a label.
             const QString unite = QString::fromStdU16String(unites.front());
-            uniteADroite(this, LblPCI_PCS(7), unite, x, largeurChamp, y);
-            uniteADroite(this, LblPCI_PCS(8), unite, x + decalagePCS, largeurChamp, y);
+            decrire(legendePCI, pci, uniteADroite(this, LblPCI_PCS(7), unite, x, largeurChamp, y));
+            decrire(legendePCS, pcs,
+                    uniteADroite(this, LblPCI_PCS(8), unite, x + decalagePCS, largeurChamp, y));
             ordre.insert(ordre.end(), {versPCS, versPCI, TxtPCI_PCS->champ(pcs)});
         } else {
             for (const int liste : {rangee.listePCI, rangee.listePCS}) {
@@ -99,6 +116,8 @@ PagePCI_PCS::PagePCI_PCS(QWidget* parent) : QWidget(parent) {
                        x + decalageUnite + (liste == rangee.listePCS ? decalagePCS : 0), y,
                        largeurUnite, hauteur);
             }
+            decrire(legendePCI, pci, CmbPCI_PCS->liste(rangee.listePCI));
+            decrire(legendePCS, pcs, CmbPCI_PCS->liste(rangee.listePCS));
             ordre.insert(ordre.end(), {CmbPCI_PCS->liste(rangee.listePCI), versPCS, versPCI,
                                        TxtPCI_PCS->champ(pcs), CmbPCI_PCS->liste(rangee.listePCS)});
         }
@@ -106,6 +125,7 @@ PagePCI_PCS::PagePCI_PCS(QWidget* parent) : QWidget(parent) {
 
         phrases[static_cast<std::size_t>(r)] =
             centree(ligneDeTexte(this, QString::fromUtf8(rangee.phrase), 300, bande + 1770, 14850));
+        description->noter(phrases[static_cast<std::size_t>(r)]);
 
         if (r > 0) {
             auto* ligne = new QFrame(this);
