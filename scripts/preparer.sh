@@ -5,7 +5,8 @@ set -euo pipefail
 
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 paquets=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-         libgtest-dev libbenchmark-dev locales xvfb xauth)
+         libgtest-dev libbenchmark-dev locales xvfb xauth clang-14 libclang-rt-14-dev
+         libfuzzer-14-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
