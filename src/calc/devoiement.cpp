@@ -9,6 +9,14 @@ namespace calc::devoiement {
 
 namespace {
 constexpr double pi = 3.1415927410125732; // π as a single
+
+// A length whose 15 digits round past the largest double: its label would
+// show no number, and reporting it would put "0" in the length field.
+double lisible(double longueur) {
+    if (!entry::lireDouble(entry::ecrireDouble(longueur, u'.'), u'.'))
+        throw EchecExecution(Echec::Depassement);
+    return longueur;
+}
 } // namespace
 
 std::optional<Refus> controlerOuverture(double hauteur) {
@@ -21,13 +29,16 @@ std::optional<Resultat> calculer(double decalage, double angle, double hauteur) 
     const double radians = arith::fini(angle * pi) / 180;
     const double complement = arith::fini((90 - angle) * pi) / 180;
     Resultat r{};
-    r.longueurInclinee = entry::Round(arith::div(decalage, arith::fini(std::cos(radians))), 2);
+    r.longueurInclinee =
+        lisible(entry::Round(arith::div(decalage, arith::fini(std::cos(radians))), 2));
     // d / tan(90° - α) is d·tan α: an angle of 90° divides by zero.
-    r.hauteurInclinee = entry::Round(arith::div(decalage, arith::fini(std::tan(complement))), 2);
+    r.hauteurInclinee =
+        lisible(entry::Round(arith::div(decalage, arith::fini(std::tan(complement))), 2));
     // The total comes from the two lengths as their labels show them.
-    r.longueurTotale = entry::Round(arith::fini(hauteur - entry::relireDouble(r.hauteurInclinee) +
-                                                entry::relireDouble(r.longueurInclinee)),
-                                    2);
+    r.longueurTotale =
+        lisible(entry::Round(arith::fini(hauteur - entry::relireDouble(r.hauteurInclinee) +
+                                         entry::relireDouble(r.longueurInclinee)),
+                             2));
     return r;
 } catch (const EchecExecution&) {
     return std::nullopt;

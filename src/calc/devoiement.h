@@ -26,7 +26,8 @@ struct Resultat {
 // decalage: the sideways shift (m); angle: of the inclined part from the
 // horizontal (degrees); hauteur: of the duct (m); all read as doubles.
 // nullopt leaves the results as they were: an angle of exactly 90° (a
-// vertical inclined part), or a value beyond the double range.
+// vertical inclined part), a value beyond the double range, or a length so
+// near the largest double that its 15 digits written would round past it.
 std::optional<Resultat> calculer(double decalage, double angle, double hauteur);
 
 } // namespace calc::devoiement

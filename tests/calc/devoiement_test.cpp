@@ -23,9 +23,11 @@ TEST(Devoiement, Longueurs) {
     // From the rounded lengths: 8 - 0.58 + 1.15, not 8 - 0.5774 + 1.1547.
     EXPECT_EQ(longueurs(1, 30, 8), std::tuple(1.15, 0.58, 8.57));
 
-    // A vertical inclined part divides by zero; a length beyond the double range.
+    // A vertical inclined part divides by zero; a length beyond the double
+    // range; the largest double, which its label would write past the range.
     EXPECT_EQ(calculer(1, 90, 8), std::nullopt);
     EXPECT_EQ(calculer(1e308, 60, 8), std::nullopt);
+    EXPECT_EQ(calculer(0, 0, 1.7976931348623157e308), std::nullopt);
 }
 
 } // namespace

@@ -93,8 +93,12 @@ private slots:
         QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }),
                  boite(QMessageBox::Critical, "Dépression disponible trop faible !"));
         QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
-        // A lone "-": nothing at all.
+        // A lone "-", or a power no single holds: nothing at all.
         aide::taper(champ(7), "-");
+        QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
+        QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
+        aide::taper(champ(7), "10");
+        champ(4)->setText("1E39"); // pasted: typed, "1E" would become "0"
         QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
         QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
     }
@@ -122,6 +126,13 @@ private slots:
         QCOMPARE(devoiement(), QString("0 0 0").split(u' '));
         cliquer("CmdDevoiement");
         QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
+        // A vertical inclined part, or a lone "-", leaves the results.
+        for (const char* angle : {"90", "-"}) {
+            aide::taper(decalage(1), angle);
+            cliquer("CmdDevoiement");
+            QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
+        }
+        aide::taper(decalage(1), "45");
         cliquer("CmdReport(0)");
         QCOMPARE(champ(10)->text(), QStringLiteral("8,41"));
         QVERIFY(!cadre()->isVisible() && !ombre()->isVisible());

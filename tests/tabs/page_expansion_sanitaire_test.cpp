@@ -83,10 +83,18 @@ private slots:
     }
 
     // Defaults: no cylinder, no vessel; every result fails, the line emptied.
+    // A lone "-" is no number: the same failure, without a word.
     void echec() {
         QCOMPARE(calculer(), QString());
         QCOMPARE(resultats(), QStringList(8, "#####").join(u' '));
         QCOMPARE(page->findChild<QLabel*>("LblP_Atm_Sanitaire")->text(), QString());
+        aide::taper(champ(4), "200");
+        aide::taper(champ(1), "8");
+        calculer();
+        QCOMPARE(resultat(0)->text(), QStringLiteral("3,897"));
+        aide::taper(champ(6), "-");
+        QCOMPARE(calculer(), QString());
+        QCOMPARE(resultats(), QStringList(8, "#####").join(u' '));
     }
 
     void temperaturesRefusees() {
