@@ -147,7 +147,7 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
         }
 
         y = simple(div(pi, div(l1, 2 * lp) + div(1, hi * di) + (isolee ? div(l2, 2 * li) : 0) +
-                               div(1, he * d)));
+                               div(1, double{he} * d)));
         ui = simple(div(1, div(di, 2 * lp) * l1 + div(1, hi) + (isolee ? div(di, 2 * li) * l2 : 0) +
                                div(1, he) * div(di, d)));
         ue = simple(div(1, div(d, 2 * lp) * l1 + div(1, hi) * div(d, di) +

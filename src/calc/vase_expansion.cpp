@@ -53,13 +53,17 @@ float arrondi2(float x) {
 // Vmin after the passes that follow x0 → x1 → x2, each adding the same float step x2 − x1 ==
 // x1 − x0 with x0 and x2 in one binade: in a binade, x + c rounds to the double grid and then to
 // the float grid the same way for every x (a tie only on the first pass, onto an even x1), so
-// the step stays exact while Vmin stays below the binade's last float and within the vessel.
+// the step stays exact while Vmin stays within the binade and the vessel. A negative Vmin (a
+// valve setting just below the static pressure) rises towards zero through ever finer binades,
+// a positive one towards the vessel.
 float sauter(float x0, float x2, float pas, int volume) {
-    if (!(x0 >= std::numeric_limits<float>::min()) || std::ilogb(x0) != std::ilogb(x2))
+    const auto normal = [](float x) { return std::abs(x) >= std::numeric_limits<float>::min(); };
+    if (!normal(x0) || !normal(x2) || (x0 < 0) != (x2 < 0) || std::ilogb(x0) != std::ilogb(x2))
         return x2;
     const int e = std::ilogb(x2);
     const double ulp = std::ldexp(1.0, e - 23);
-    const double plafond = std::min<double>(volume, std::ldexp(1.0, e + 1) - ulp);
+    const double plafond =
+        x2 > 0 ? std::min<double>(volume, std::ldexp(1.0, e + 1) - ulp) : -std::ldexp(1.0, e) - ulp;
     if (!(x2 < plafond))
         return x2;
     return static_cast<float>(x2 + std::floor((plafond - x2) / pas) * pas);

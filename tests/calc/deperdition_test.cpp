@@ -57,6 +57,12 @@ TEST(Deperdition, Exemples) {
     nue.isolee = false;
     nue.lambdaIsolant = nue.diametreIsolant = 0;
     EXPECT_FALSE(echec(nue));
+
+    // Air through 100 km of bare copper in tank water, stopped at once: the
+    // total shows Y to seven figures, so h_e × D must stay a double.
+    const Entree court{u"Cuivre", 10.01f, 10.01,  10,          0,     0.033f,     0.035f,
+                       0,         100,    100000, Fluide::Air, false, Milieu::Eau};
+    EXPECT_EQ(std::get<Resultat>(calculer(court)).perteTotale, 7514.945f);
 }
 
 TEST(Deperdition, Controles) {

@@ -67,6 +67,9 @@ TEST(VaseExpansion, Refus) {
     // Valve two floats below the precharge: Vu is a tiny negative volume, and Vmin climbs through
     // every vessel of the class by steps of about 8E-08 litre per litre of vessel.
     EXPECT_EQ(refus(70, 15, 0, 0, 0.49999994f), 425.f);
+    // Valve just below the static pressure: Vmin starts hugely negative and rises through some
+    // 22,800 corrections before passing the class; the refusal names where it ends.
+    EXPECT_EQ(refus(70, 15, 500, 5, 0.49f), 435.2f);
 
     // Valve setting equal to the static pressure (0 / 0 for Vmin), altitude beyond 44 km, a Vmin
     // beyond the single range, a temperature or valve setting beyond it.
