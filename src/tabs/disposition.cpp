@@ -195,6 +195,11 @@ void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
     }
 }
 
+void creerResultats(QWidget* page, const QString& nom, std::span<QLabel*> labels) {
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i] = resultat(page, entry::nomIndexe(nom, static_cast<int>(i)), 0, 0, 0, 0);
+}
+
 QLabel* titreDeBloc(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
                     int largeur) {
     auto* titre = legende(page, nom, texte, gauche, haut, largeur, 255);

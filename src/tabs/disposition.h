@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class QCheckBox;
@@ -103,6 +104,10 @@ void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
 
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
+
+// The result labels "Nom(0)", "Nom(1)", … of a control array, each showing "0",
+// into `labels`; encadrer places them.
+void creerResultats(QWidget* page, const QString& nom, std::span<QLabel*> labels);
 
 // A block's heading: one line in bold.
 QLabel* titreDeBloc(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,

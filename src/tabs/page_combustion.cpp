@@ -63,10 +63,7 @@ PageCombustion::PageCombustion(QWidget* parent) : QWidget(parent) {
     CmbCombustion->remplir(0, combustion::Combustibles());
     for (const int i : {1, 2})
         CmbCombustion->remplir(i, combustion::Mesures());
-    for (int i = 0; i < 7; ++i)
-        LblResltat_Combustion[static_cast<std::size_t>(i)] =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResltat_Combustion"), i), 0, 0,
-                     largeurBoite, hauteurBoite);
+    creerResultats(this, QStringLiteral("LblResltat_Combustion"), LblResltat_Combustion);
 
     encadrer(CmbCombustion->liste(0), QStringLiteral("LblCombustion"),
              {0, -1, "Combustible", "", colonne(0), 1500}, 2100, hauteurBoite, 2100);

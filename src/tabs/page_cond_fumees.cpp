@@ -204,13 +204,10 @@ void PageCondFumees::placerResultats() {
         {2,
          {48, 49, "Diamètre minimal  si le conduit est rond", "cm", xResultats, hautChaudiere2, 2}},
     };
-    for (const auto& r : resultats) {
-        auto* label =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResult_Cond_Fumees"), r.resultat), 0,
-                     0, largeurBoite, hauteurBoite);
-        LblResult_Cond_Fumees[static_cast<std::size_t>(r.resultat)] = label;
-        encadrer(label, legendes, r.e, largeurBoite, hauteurBoite, 2400);
-    }
+    creerResultats(this, QStringLiteral("LblResult_Cond_Fumees"), LblResult_Cond_Fumees);
+    for (const auto& r : resultats)
+        encadrer(LblResult_Cond_Fumees[static_cast<std::size_t>(r.resultat)], legendes, r.e,
+                 largeurBoite, hauteurBoite, 2400);
     bouton(this, QStringLiteral("CmdCond_Fumees(0)"), xResultats - 120 - largeurBouton,
            hautChaudiere, largeurBouton, hauteurBoite, [this] { CmdCond_Fumees_Click(0); });
     illustration(this, QStringLiteral("Image1"), QStringLiteral(":/images/conduit_fumees.svg"),
@@ -253,13 +250,10 @@ void PageCondFumees::placerDevoiement() {
           dansCadre(1080), 3},
          largeurCadre - 6120 - 120},
     };
-    for (int i = 0; i < 3; ++i) {
-        auto* label = resultat(cadre, entry::nomIndexe(QStringLiteral("LblDevoiement"), i), 0, 0,
-                               largeurBoite, hauteurBoite);
-        LblDevoiement[static_cast<std::size_t>(i)] = label;
-        encadrer(label, legendes, resultats[i].e, largeurBoite, hauteurBoite,
+    creerResultats(cadre, QStringLiteral("LblDevoiement"), LblDevoiement);
+    for (std::size_t i = 0; i < LblDevoiement.size(); ++i)
+        encadrer(LblDevoiement[i], legendes, resultats[i].e, largeurBoite, hauteurBoite,
                  resultats[i].largeurTitre);
-    }
 
     auto* calculer = bouton(cadre, QStringLiteral("CmdDevoiement"), 5520, dansCadre(1080),
                             largeurBouton, hauteurBoite, [this] { CmdDevoiement_Click(); });

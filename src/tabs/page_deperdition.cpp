@@ -236,15 +236,11 @@ void PageDeperdition::placerResultats() {
          {33, 32, "Déperditions thermiques totales", "W (0 kW)", 9720, 7080 + sousLegende, 2},
          4200},
     };
-    for (const auto& s : sorties) {
-        const int largeur = s.resultat == 7 ? 1335 : largeurBoite;
-        auto* label =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResltat_Deperdition"), s.resultat),
-                     0, 0, largeur, hauteurBoite);
-        LblResltat_Deperdition[static_cast<std::size_t>(s.resultat)] = label;
-        encadrer(label, QStringLiteral("LblDeperdition"), s.e, largeur, hauteurBoite,
-                 s.largeurTitre);
-    }
+    creerResultats(this, QStringLiteral("LblResltat_Deperdition"), LblResltat_Deperdition);
+    for (const auto& s : sorties)
+        encadrer(LblResltat_Deperdition[static_cast<std::size_t>(s.resultat)],
+                 QStringLiteral("LblDeperdition"), s.e, s.resultat == 7 ? 1335 : largeurBoite,
+                 hauteurBoite, s.largeurTitre);
     LblResltat_Deperdition[8]->setText(QStringLiteral("-----"));
 }
 

@@ -102,10 +102,7 @@ PageExpansion::PageExpansion(QWidget* parent) : QWidget(parent) {
     TxtExpansionTemp = new entry::FamilleChamps(
         this, QStringLiteral("TxtExpansionTemp"), entry::indicesJusqua(2),
         {nullptr, [this](int) { CmdPression_Click(); }, {refusTemperature(0)}});
-    for (int i = 0; i < 10; ++i)
-        LblResultat_Expansion[static_cast<std::size_t>(i)] =
-            tabs::resultat(this, entry::nomIndexe(QStringLiteral("LblResultat_Expansion"), i), 0, 0,
-                           largeurBoite, hauteurBoite);
+    creerResultats(this, QStringLiteral("LblResultat_Expansion"), LblResultat_Expansion);
     placerVase();
     placerPression();
     ordreTabulation({TxtExpansion->champ(0), TxtExpansion->champ(1), TxtExpansion->champ(2),

@@ -122,13 +122,11 @@ void PageExpansionSanitaire::placerResultats() {
          xResultats2, rangee(3), 2},
     };
     const QString legendes = QStringLiteral("LblExpansion");
-    for (int i = 0; i < 8; ++i) {
-        auto* label =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResultat_Expansion_Sanitaire"), i),
-                     0, 0, largeurBoite, hauteurBoite);
-        LblResultat_Expansion_Sanitaire[static_cast<std::size_t>(i)] = label;
-        encadrer(label, legendes, sorties[i], largeurBoite, hauteurBoite, 4350);
-    }
+    creerResultats(this, QStringLiteral("LblResultat_Expansion_Sanitaire"),
+                   LblResultat_Expansion_Sanitaire);
+    for (std::size_t i = 0; i < LblResultat_Expansion_Sanitaire.size(); ++i)
+        encadrer(LblResultat_Expansion_Sanitaire[i], legendes, sorties[i], largeurBoite,
+                 hauteurBoite, 4350);
     titreReserve_ = findChild<QLabel*>(entry::nomIndexe(legendes, 44));
     titreReserve_->setText(titreDepart);
     illustration(this, QStringLiteral("Image2"), QStringLiteral(":/images/expansion_sanitaire.svg"),

@@ -92,13 +92,10 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
          {16, 19, "Volume massique de l'air humide entre -20 °C et 60 °C", "m3/kg air sec",
           xResultat, 6060}},
     };
-    for (const auto& r : resultats) {
-        auto* label =
-            resultat(this, entry::nomIndexe(QStringLiteral("LblResult_Masse_Vol"), r.resultat), 0,
-                     0, largeurBoite, hauteurBoite);
-        LblResult_Masse_Vol[static_cast<std::size_t>(r.resultat)] = label;
-        encadrer(label, legendes, r.e, largeurBoite, hauteurBoite, 5000);
-    }
+    creerResultats(this, QStringLiteral("LblResult_Masse_Vol"), LblResult_Masse_Vol);
+    for (const auto& r : resultats)
+        encadrer(LblResult_Masse_Vol[static_cast<std::size_t>(r.resultat)], legendes, r.e,
+                 largeurBoite, hauteurBoite, 5000);
 }
 
 void PageMasseVolumique::CmdMasse_Vol_Click(int index) {
