@@ -1,4 +1,4 @@
-#include "calc/deperdition.h"
+#include "calc/exemples.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,22 +8,9 @@ namespace {
 
 using namespace calc::deperdition;
 
-// A bare steel pipe carrying 90 °C water through a 0 °C room: its surface
-// ends near 89 °C, the longest march in practice at 0.001 °C a step.
+// The longest march in practice, some 89,000 steps.
 void Deperdition_AcierNuEau90Local0(benchmark::State& state) {
-    const Entree entree{.conduite = u"Acier",
-                        .temperature = 90,
-                        .temperatureDouble = 90,
-                        .temperatureAmbiante = 0,
-                        .lambdaIsolant = 0,
-                        .diametreInterieur = 0.0161f,
-                        .diametreExterieur = 0.0213f,
-                        .diametreIsolant = 0,
-                        .debit = 500,
-                        .longueur = 10,
-                        .fluide = Fluide::Eau,
-                        .isolee = false,
-                        .milieu = Milieu::Air};
+    const Entree entree = exemples::acierNu90();
     int pas = 0;
     for (auto _ : state) {
         auto resultat = calculer(entree);

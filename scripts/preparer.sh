@@ -6,8 +6,8 @@ set -euo pipefail
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 paquets=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
          libgtest-dev libbenchmark-dev locales xvfb xauth pkgconf libmspack-dev fp-utils-3.2.2
-         librsvg2-bin desktop-file-utils appstream poppler-utils clang-14 libclang-rt-14-dev
-         libfuzzer-14-dev)
+         librsvg2-bin desktop-file-utils appstream poppler-utils clang-14 clang-format-14
+         libclang-rt-14-dev libfuzzer-14-dev man-db lintian)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -2,7 +2,6 @@
 
 #include "app/fenetre_aide.h"
 #include "chm/fichier_chm.h"
-#include "contextes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include <array>
 #include <variant>
 
 namespace app {
@@ -20,11 +18,6 @@ namespace {
 
 QString dossierProgramme;
 QPointer<FenetreAide> fenetre;
-
-constexpr std::array<std::int32_t, 9> contextes = {
-    IDH_CONVERSION, IDH_PCI_PCS,        IDH_GICLEUR,
-    IDH_EXPANSION,  IDH_DEPERDITION,    IDH_MASSE_VOLUMIQUE,
-    IDH_COMBUSTION, IDH_CONDUIT_FUMEES, IDH_EXPANSION_SANITAIRE};
 
 QString dossier() {
     return dossierProgramme.isEmpty() ? QCoreApplication::applicationDirPath() : dossierProgramme;
@@ -83,12 +76,6 @@ QString trouverAide() {
 
 void fixerDossierProgramme(const QString& dossier) {
     dossierProgramme = dossier;
-}
-
-std::int32_t contexteOnglet(int index) {
-    return index >= 0 && index < static_cast<int>(contextes.size())
-               ? contextes[static_cast<std::size_t>(index)]
-               : 0;
 }
 
 FenetreAide* fenetreAide() {

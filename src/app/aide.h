@@ -35,9 +35,6 @@ QString trouverAide();
 // The directory taken as the program's own; empty for the executable's.
 void fixerDossierProgramme(const QString& dossier);
 
-// The context number of the help topic of a tab of the main window.
-std::int32_t contexteOnglet(int index);
-
 // The help window while it is open, nullptr otherwise.
 FenetreAide* fenetreAide();
 

@@ -2,6 +2,7 @@
 
 #include "app/aide.h"
 #include "app/fenetre_aide.h"
+#include "ui/accessibilite.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,7 @@ void preparerApplication(QApplication& application) {
         QApplication::installTranslator(traductionQt);
 
     QGuiApplication::setDesktopFileName(QStringLiteral(BRIVANE_ID_APPLICATION));
+    ui::installerAccessibilite();
 }
 
 int verifierInstallation(QWidget& fenetre) {

@@ -6,15 +6,8 @@
 #include "app/onglet.h"
 #include "entry/separateur.h"
 #include "entry/separateur_qt.h"
-#include "tabs/page_combustion.h"
-#include "tabs/page_cond_fumees.h"
-#include "tabs/page_conversion.h"
-#include "tabs/page_deperdition.h"
-#include "tabs/page_expansion.h"
-#include "tabs/page_expansion_sanitaire.h"
-#include "tabs/page_gicleur.h"
-#include "tabs/page_masse_volumique.h"
-#include "tabs/page_pci_pcs.h"
+#include "tabs/onglets.h"
+#include "tabs/page.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -22,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace app {
 
@@ -40,38 +35,15 @@ FrmBrivane::FrmBrivane(QWidget* parent) : QMainWindow(parent) {
 
     Onglet_ = new Onglet(this);
     Onglet_->setFixedSize(ui::pixels(largeurClient), ui::pixels(hauteurClient));
-    pageConversion_ = new tabs::PageConversion;
-    pageConversion_->setObjectName(QStringLiteral("PageConversion"));
-    pagePCI_PCS_ = new tabs::PagePCI_PCS;
-    pagePCI_PCS_->setObjectName(QStringLiteral("PagePCI_PCS"));
-    pageGicleur_ = new tabs::PageGicleur;
-    pageGicleur_->setObjectName(QStringLiteral("PageGicleur"));
-    pageMasseVolumique_ = new tabs::PageMasseVolumique;
-    pageMasseVolumique_->setObjectName(QStringLiteral("PageMasse_Vol"));
-    Onglet_->addTab(pageConversion_, QStringLiteral("Conversion d'unité"));
-    Onglet_->addTab(pagePCI_PCS_, QStringLiteral("PCI/PCS"));
-    Onglet_->addTab(pageGicleur_, QStringLiteral("Gicleur fioul"));
-    auto* pageExpansion = new tabs::PageExpansion;
-    pageExpansion->setObjectName(QStringLiteral("PageExpansion"));
-    Onglet_->addTab(pageExpansion, QStringLiteral("Vase d'expansion chauffage"));
-    pageDeperdition_ = new tabs::PageDeperdition;
-    pageDeperdition_->setObjectName(QStringLiteral("PageDeperdition"));
-    Onglet_->addTab(pageDeperdition_, QStringLiteral("Déperditions conduite"));
-    Onglet_->addTab(pageMasseVolumique_, QStringLiteral("Masse volumique"));
-    pageCombustion_ = new tabs::PageCombustion;
-    pageCombustion_->setObjectName(QStringLiteral("PageCombustion"));
-    Onglet_->addTab(pageCombustion_, QStringLiteral("Combustion"));
-    pageCondFumees_ = new tabs::PageCondFumees;
-    pageCondFumees_->setObjectName(QStringLiteral("PageCond_Fumees"));
-    Onglet_->addTab(pageCondFumees_, QStringLiteral("Conduit de fumées"));
-    auto* pageSanitaire = new tabs::PageExpansionSanitaire;
-    pageSanitaire->setObjectName(QStringLiteral("PageExpansionSanitaire"));
-    Onglet_->addTab(pageSanitaire, QStringLiteral("Vase d'expansion sanitaire"));
+    for (int i = 0; i < static_cast<int>(tabs::onglets().size()); ++i) {
+        pages_.push_back(tabs::creerPage(i));
+        Onglet_->addTab(pages_.back(), pages_.back()->windowTitle());
+    }
     setCentralWidget(Onglet_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
-    Onglet_->setCurrentIndex(3);
+    Onglet_->setCurrentIndex(tabs::ongletInitial);
 
     // F1 anywhere in the window: the help topic of the tab shown.
     connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &FrmBrivane::aideOnglet);
@@ -102,14 +74,16 @@ void FrmBrivane::creerMenus() {
 // number written from here on uses it. No calculation runs.
 void FrmBrivane::Form_Load() {
     ModGeneral::Lire_Separateur_Decimal(entry::separateurSelonQt);
-    pagePCI_PCS_->afficherUnitesInitiales();
-    pageConversion_->afficherUnitesInitiales();
-    pageCombustion_->afficherChoixInitiaux();
-    pageGicleur_->ecrireValeursInitiales();
-    pageCondFumees_->afficherChoixInitiaux();
-    pageCondFumees_->ecrireRendementInitial();
-    pageDeperdition_->remplirListes();
-    pageGicleur_->remplirGamme();
+    std::vector<int> ordre;
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
+        if (tabs::onglets()[static_cast<std::size_t>(i)].rangDemarrage >= 0)
+            ordre.push_back(i);
+    std::sort(ordre.begin(), ordre.end(), [](int a, int b) {
+        return tabs::onglets()[static_cast<std::size_t>(a)].rangDemarrage <
+               tabs::onglets()[static_cast<std::size_t>(b)].rangDemarrage;
+    });
+    for (const int i : ordre)
+        pages_[static_cast<std::size_t>(i)]->demarrer();
 }
 
 void FrmBrivane::MnuQuitter_Click() {
@@ -125,7 +99,9 @@ void FrmBrivane::MnuAide_Click() {
 void FrmBrivane::aideOnglet() {
     QString fichier = app::cheminAide();
     QString fenetre;
-    ModGeneral::Ouvrir_Aide(fichier, fenetre, app::contexteOnglet(Onglet_->currentIndex()));
+    ModGeneral::Ouvrir_Aide(
+        fichier, fenetre,
+        pages_[static_cast<std::size_t>(Onglet_->currentIndex())]->contexteAide());
 }
 
 // The one About window, brought forward when it is already open.

@@ -4,15 +4,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <vector>
+
 namespace tabs {
-class PageCombustion;
-class PageCondFumees;
-class PageConversion;
-class PageDeperdition;
-class PageGicleur;
-class PageMasseVolumique;
-class PagePCI_PCS;
-} // namespace tabs
+class Page;
+}
 
 namespace app {
 
@@ -34,14 +30,8 @@ private:
     void aideOnglet();
 
     Onglet* Onglet_;
-    tabs::PageConversion* pageConversion_;
-    tabs::PageDeperdition* pageDeperdition_;
-    tabs::PageGicleur* pageGicleur_;
-    tabs::PageMasseVolumique* pageMasseVolumique_;
-    tabs::PagePCI_PCS* pagePCI_PCS_;
-    tabs::PageCombustion* pageCombustion_;
-    tabs::PageCondFumees* pageCondFumees_;
-    QPointer<QWidget> aPropos_; // the About window while it is open
+    std::vector<tabs::Page*> pages_; // in tab order
+    QPointer<QWidget> aPropos_;      // the About window while it is open
 };
 
 } // namespace app

@@ -1,7 +1,7 @@
 #include "calc/cond_fumees.h"
 
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,39 +36,15 @@ constexpr long pasMaximum = 4'300'000;
 // section of the sequence, then walks step by step through the last stretch.
 constexpr long foulee = 1000;
 
-struct Materiau {
-    std::u16string_view nom;
-    float rugosite; // m
-};
+// m, in the order of the materials.
+constexpr std::array<float, 7> rugosites = {0.001f, 0.001f, 0.0005f, 0.002f,
+                                            0.015f, 0.008f, 0.008f};
 
-// The connecting pipe's list is the first three of the duct's.
-constexpr std::array<Materiau, 7> materiaux = {{
-    {u"Plastique", 0.001f},
-    {u"Aluminium", 0.001f},
-    {u"Acier inox", 0.0005f},
-    {u"Céramique", 0.002f},
-    {u"Briques sans enduit", 0.015f},
-    {u"Maçonnerie (avec enduit)", 0.008f},
-    {u"Boisseaux béton", 0.008f},
-}};
+// kWh per l, m3(n) or kg, in the order of the fuels.
+constexpr std::array<float, 3> pcis = {10.25f, 10.56f, 12.8f};
 
-struct Combustible {
-    std::u16string_view nom;
-    float pci; // kWh per l, m3(n) or kg
-};
-
-constexpr std::array<Combustible, 3> combustibles = {{
-    {u"Fuel domestique", 10.25f},
-    {u"Gaz naturel", 10.56f},
-    {u"Gaz propane (GPL)", 12.8f},
-}};
-
-// The roughness of a material among the first `nombre` of the table.
-std::optional<float> rugosite(std::u16string_view nom, std::size_t nombre) {
-    for (std::size_t i = 0; i < nombre; ++i)
-        if (materiaux[i].nom == nom)
-            return materiaux[i].rugosite;
-    return std::nullopt;
+float rugosite(Materiau materiau) {
+    return rugosites[static_cast<std::size_t>(materiau)];
 }
 
 double log10(double x) {
@@ -141,44 +117,11 @@ float avancer(float section, long n) {
     return section;
 }
 
-// The value a label written as a single shows, read back as a double.
-double relireSimple(float valeur) {
-    return entry::lireDouble(entry::ecrireSimple(valeur, u'.'), u'.').value_or(valeur);
-}
-
-} // namespace
-
-const std::array<std::u16string_view, 3>& Combustibles() {
-    static const std::array<std::u16string_view, 3> noms = {
-        combustibles[0].nom, combustibles[1].nom, combustibles[2].nom};
-    return noms;
-}
-
-const std::array<std::u16string_view, 3>& MateriauxRaccordement() {
-    static const std::array<std::u16string_view, 3> noms = {materiaux[0].nom, materiaux[1].nom,
-                                                            materiaux[2].nom};
-    return noms;
-}
-
-const std::array<std::u16string_view, 7>& MateriauxConduit() {
-    static const std::array<std::u16string_view, 7> noms = [] {
-        std::array<std::u16string_view, 7> n{};
-        for (std::size_t i = 0; i < n.size(); ++i)
-            n[i] = materiaux[i].nom;
-        return n;
-    }();
-    return noms;
-}
-
-std::variant<float, Refus> Section(const Saisie& s) try {
-    const auto kRaccordement = rugosite(s.materiauRaccordement, 3);
-    const auto kConduit = rugosite(s.materiauConduit, materiaux.size());
-    std::optional<float> pci;
-    for (const Combustible& c : combustibles)
-        if (c.nom == s.combustible)
-            pci = c.pci;
-    if (!kRaccordement || !kConduit || !pci)
-        return 0.0f;
+// The sizing proper: run-time failures are thrown.
+std::variant<float, Refus> chercher(const Saisie& s, Intermediaires& note) {
+    const float kRaccordement = rugosite(s.materiauRaccordement);
+    const float kConduit = rugosite(s.materiauConduit);
+    const float pci = pcis[static_cast<std::size_t>(s.combustible)];
     for (const float v :
          {s.hauteur, s.longueur, s.longueurRaccordement, s.diametreRaccordement,
           s.temperatureFumees, s.temperatureExterieure, s.volumeFumees, s.puissance, s.rendement})
@@ -189,24 +132,35 @@ std::variant<float, Refus> Section(const Saisie& s) try {
     const float tm = arith::simple(
         (tf + (tf - refroidissement * (static_cast<double>(s.longueur) + s.longueurRaccordement))) /
         2);
+    note.temperatureMoyenne = tm;
     const float rhoFumees = arith::simple(arith::div(densiteFumees * zeroAbsolu, tm + zeroAbsolu));
+    note.masseVolumiqueFumees = rhoFumees;
     const float rhoAir =
         arith::simple(arith::div(densiteAir * zeroAbsolu, s.temperatureExterieure + zeroAbsolu));
+    note.masseVolumiqueAir = rhoAir;
     // Natural draught of the duct's height, Pa.
     const float tirage =
         arith::simple(arith::fini((rhoAir - static_cast<double>(rhoFumees)) * s.hauteur * g));
+    note.tirage = tirage;
 
     // Connecting pipe.
     const double dc = s.diametreRaccordement;
     const float sectionRaccordement = arith::simple(pi * arith::fini((dc / 2) * (dc / 2)));
-    const double debit = debitMassique(s, *pci, rhoFumees);
+    // In cm², a single; a section no single holds in cm² is left out.
+    if (const auto cm2 = static_cast<float>(sectionRaccordement * 10000.0); std::isfinite(cm2))
+        note.sectionRaccordement = cm2;
+    const double debit = debitMassique(s, pci, rhoFumees);
     const float wc = vitesse(debit, rhoFumees, sectionRaccordement);
+    note.vitesseRaccordement = wc;
     const float reC = arith::simple(arith::div(arith::fini(wc * dc), viscosite));
-    const float lambdaC = frottement(reC, arith::simple(arith::div(*kRaccordement, dc)));
+    note.reynoldsRaccordement = reC;
+    const float lambdaC = frottement(reC, arith::simple(arith::div(kRaccordement, dc)));
+    note.frottementRaccordement = lambdaC;
     const float zetaC =
         arith::simple(arith::fini(coude45 * s.coudes45 + coude90 * s.coudes90 + raccords));
     const float perteRaccordement =
         perte(wc, lambdaC, s.longueurRaccordement, s.diametreRaccordement, zetaC);
+    note.perteRaccordement = perteRaccordement;
 
     const double besoins = s.depressionSortie + perteRaccordement + s.depressionAirComburant;
     if (arith::fini(besoins) >= tirage)
@@ -219,26 +173,32 @@ std::variant<float, Refus> Section(const Saisie& s) try {
         bool couverte;  // the draught covers the losses
         bool laminaire; // the friction law in force
     };
+    // The duct's values at the last section judged.
+    struct Conduit {
+        float w, re, lambda, perte;
+        double pertes;
+    } dernier{};
     const auto juger = [&](float section) {
         const float w = vitesse(debit, rhoFumees, section);
         const float d = arith::simple(arith::racine(section));
         const float re =
             arith::simple(arith::div(arith::fini(static_cast<double>(d) * w), viscosite));
-        const float lambda = frottement(re, arith::simple(arith::div(*kConduit, d)));
+        const float lambda = frottement(re, arith::simple(arith::div(kConduit, d)));
         const float perteConduit = perte(w, lambda, s.longueur, d, zetaConduit);
         const double pertes = arith::fini(perteRaccordement + static_cast<double>(perteConduit) +
                                           s.depressionSortie + s.depressionAirComburant);
+        dernier = {w, re, lambda, perteConduit, pertes};
         return Jugement{!(pertes > tirage), re < 2230};
     };
 
-    // From the section after `debut`, step by step: the first one covered, or
-    // nullopt when `n` steps found none.
-    const auto parcourir = [&](float debut, long n) -> std::optional<float> {
+    // From the section after `debut`, step by step: the first one covered
+    // with its steps past `debut`, or nullopt when `n` steps found none.
+    const auto parcourir = [&](float debut, long n) -> std::optional<std::pair<float, long>> {
         float section = debut;
         for (long i = 0; i < n && section <= sectionMaximale; ++i) {
             section = arith::simple(section + pas);
             if (section <= sectionMaximale && juger(section).couverte)
-                return section;
+                return std::pair(section, i + 1);
         }
         return std::nullopt;
     };
@@ -261,8 +221,15 @@ std::variant<float, Refus> Section(const Saisie& s) try {
         const bool parPas =
             !jugement || jugement->couverte || !laminaire || *laminaire != jugement->laminaire;
         if (parPas) {
-            if (const auto trouvee = parcourir(section, foulee))
-                return *trouvee;
+            if (const auto trouvee = parcourir(section, foulee)) {
+                note.vitesseConduit = dernier.w;
+                note.reynoldsConduit = dernier.re;
+                note.frottementConduit = dernier.lambda;
+                note.perteConduit = dernier.perte;
+                note.total = dernier.pertes;
+                note.pas = fait + trouvee->second;
+                return trouvee->first;
+            }
             if (!jugement)
                 break;
         }
@@ -270,11 +237,25 @@ std::variant<float, Refus> Section(const Saisie& s) try {
         section = fin;
     }
     return Refus::DepressionInsuffisante;
-} catch (const EchecExecution&) {
-    return 0.0f;
 }
 
-std::variant<Resultat, Refus> calculer(const Saisie& s) {
+} // namespace
+
+std::variant<float, Refus> Section(const Saisie& s, Intermediaires* notes) {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
+    try {
+        return chercher(s, note);
+    } catch (const EchecExecution&) {
+        note.echec = true;
+        return 0.0f;
+    }
+}
+
+std::variant<Resultat, Refus> calculer(const Saisie& s, Intermediaires* notes) {
+    if (notes != nullptr)
+        *notes = {};
     if (s.hauteurDouble > s.longueurDouble)
         return Refus::HauteurSuperieureLongueur;
     for (const float v :
@@ -283,7 +264,7 @@ std::variant<Resultat, Refus> calculer(const Saisie& s) {
         if (!std::isfinite(v))
             return Refus::HorsPlage;
 
-    const auto section = Section(s);
+    const auto section = Section(s, notes);
     if (const Refus* refus = std::get_if<Refus>(&section))
         return *refus;
 
@@ -291,12 +272,12 @@ std::variant<Resultat, Refus> calculer(const Saisie& s) {
     // and nothing can overflow: the section is a single, the diameter a
     // number within the single range.
     Resultat r{};
-    r.section = entry::Round(relireSimple(std::get<float>(section)) * 10000, 2);
-    const double cm2 = entry::relireDouble(r.section);
+    r.section = nombres::Round(nombres::relireSimple(std::get<float>(section)) * 10000, 2);
+    const double cm2 = nombres::relireDouble(r.section);
     const double cote = std::sqrt(cm2);
-    r.cote = s.diametreDouble > cote / 100 ? entry::relireDouble(s.diametreDouble * 100)
-                                           : entry::Round(cote, 2);
-    r.diametre = entry::Round(2 * std::sqrt(cm2 / pi), 2);
+    r.cote = s.diametreDouble > cote / 100 ? nombres::relireDouble(s.diametreDouble * 100)
+                                           : nombres::Round(cote, 2);
+    r.diametre = nombres::Round(2 * std::sqrt(cm2 / pi), 2);
     return r;
 }
 

@@ -1,7 +1,7 @@
 #include "calc/conversion.h"
 
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <array>
 #include <utility>
@@ -41,13 +41,6 @@ const std::vector<Unite>& table(Grandeur grandeur) {
     return tables[static_cast<std::size_t>(grandeur)];
 }
 
-std::optional<double> facteur(Grandeur grandeur, std::u16string_view nom) {
-    for (const auto& unite : table(grandeur))
-        if (unite.nom == nom)
-            return unite.facteur;
-    return std::nullopt;
-}
-
 double versCelsius(double x, std::u16string_view unite) {
     if (unite == u"°K")
         return x - 273.15;
@@ -58,6 +51,16 @@ double depuisCelsius(double c, std::u16string_view unite) {
     if (unite == u"°K")
         return c + 273.15;
     return c * (9.0 / 5.0) + 32; // °F
+}
+
+// The relation from one temperature unit to another, the units in list order.
+std::u16string_view relationTemperature(std::size_t source, std::size_t destination) {
+    static constexpr std::u16string_view relations[3][3] = {
+        {u"°C = °C", u"°K = °C + 273.15", u"°F = °C × 9/5 + 32"},
+        {u"°C = °K − 273.15", u"°K = °K", u"°F = (°K − 273.15) × 9/5 + 32"},
+        {u"°C = (°F − 32) × 5/9", u"°K = (°F − 32) × 5/9 + 273.15", u"°F = °F"},
+    };
+    return relations[source][destination];
 }
 
 // Converts between two different temperature units with the formulas of the
@@ -86,39 +89,41 @@ int decimales(Grandeur grandeur) {
     return places[static_cast<std::size_t>(grandeur)];
 }
 
-std::optional<std::u16string> convertir(Grandeur grandeur, std::u16string_view texteSource,
-                                        std::u16string_view uniteSource,
-                                        std::u16string_view uniteDestination, char16_t separateur) {
-    const auto fSource = facteur(grandeur, uniteSource);
-    const auto fDestination = facteur(grandeur, uniteDestination);
-    if (!fSource || !fDestination)
+std::optional<double> convertir(Grandeur grandeur, double x, std::size_t source,
+                                std::size_t destination, Intermediaires* notes) {
+    const auto& unites = table(grandeur);
+    if (notes != nullptr)
+        *notes = {};
+    if (source >= unites.size() || destination >= unites.size())
         return std::nullopt;
+    const Unite& de = unites[source];
+    const Unite& vers = unites[destination];
+    if (notes != nullptr) {
+        if (grandeur == Grandeur::Temperature)
+            notes->relation = relationTemperature(source, destination);
+        else
+            notes->facteur = de.facteur / vers.facteur;
+    }
 
-    // Equal factors ("hPa" and "mbar" too): the text is copied as typed.
-    std::u16string texte(texteSource);
-    if (*fSource != *fDestination) {
-        const auto x = entry::lireDouble(texteSource, separateur);
-        if (!x)
-            return std::nullopt;
+    // Equal factors ("hPa" and "mbar" too): the value is copied as typed.
+    double ecrit = x;
+    if (de.facteur != vers.facteur) {
         try {
-            const double valeur =
-                grandeur == Grandeur::Temperature
-                    ? arith::fini(convertirTemperature(*x, uniteSource, uniteDestination))
-                    : arith::div(arith::fini(*x * *fSource), *fDestination);
-            texte = entry::ecrireDouble(valeur, separateur);
+            const double valeur = grandeur == Grandeur::Temperature
+                                      ? arith::fini(convertirTemperature(x, de.nom, vers.nom))
+                                      : arith::div(arith::fini(x * de.facteur), vers.facteur);
+            // The rounding applies to the value as the field shows it.
+            if (!nombres::seRelit(valeur))
+                return std::nullopt;
+            ecrit = nombres::relireDouble(valeur);
         } catch (const EchecExecution&) {
             return std::nullopt;
         }
     }
-
-    // The rounding applies to the text just written, as the field shows it.
-    const auto ecrit = entry::lireDouble(texte, separateur);
-    if (!ecrit)
-        return std::nullopt;
-    auto arrondi = entry::ecrireDouble(entry::Round(*ecrit, decimales(grandeur)), separateur);
+    const double arrondi = nombres::Round(ecrit, decimales(grandeur));
     // Near the largest double, 15 digits can round past it: a text the
     // destination could not read as a number is no result.
-    if (!entry::lireDouble(arrondi, separateur))
+    if (!nombres::seRelit(arrondi))
         return std::nullopt;
     return arrondi;
 }

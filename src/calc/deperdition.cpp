@@ -1,7 +1,7 @@
 #include "calc/deperdition.h"
 
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <initializer_list>
 
@@ -58,23 +58,16 @@ double polynome(const double (&a)[4], double t) {
 
 // Rounded to 3 decimals and shown as a single.
 float affiche(double x) {
-    return simple(entry::Round(x, 3));
-}
-
-// The value a single's label shows, read back as a double.
-double relireSimple(float x) {
-    return entry::lireDouble(entry::ecrireSimple(x, u'.'), u'.').value_or(x);
+    return simple(nombres::Round(x, 3));
 }
 
 bool memeAuCentieme(float a, float b) {
-    return entry::Round(a, 2) == entry::Round(b, 2);
+    return nombres::Round(a, 2) == nombres::Round(b, 2);
 }
 
 // Every working value is stored as a single; each formula runs in double.
-std::variant<Resultat, Cause> marche(const Entree& e) {
-    const std::optional<float> lambdaP = lambdaConduite(e.conduite);
-    if (!lambdaP)
-        return Cause::Execution; // no conductivity: the wall term would divide by zero
+std::variant<Resultat, Cause> marche(const Entree& e, Intermediaires& note) {
+    const float lambdaP = lambdasConduites[static_cast<std::size_t>(e.conduite)];
     const float tIn = simple(e.temperature);
     const float tA = simple(e.temperatureAmbiante == 0 ? ambianceNulle : e.temperatureAmbiante);
     if (tA > tIn)
@@ -89,7 +82,7 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
 
     const bool eau = e.fluide == Fluide::Eau;
     const bool isolee = e.isolee;
-    const double lp = *lambdaP;
+    const double lp = lambdaP;
     const double li = e.lambdaIsolant;
     const double di = e.diametreInterieur;
     const double de = e.diametreExterieur;
@@ -98,12 +91,16 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
 
     const float qs = simple(eau ? q / 1000 / 3600 : q / 3600); // m³/s
     const float v = simple(div(qs, pi * puissance(di / 2, 2)));
+    note.vitesse = v;
 
     // Outer diameter, wall and insulation terms and the flow's heat capacity
     // do not change along the march.
     const float d = isolee ? e.diametreIsolant : e.diametreExterieur;
     const float rParoi = simple(div(d, 2 * lp) * arith::log(div(de, di)));
+    note.resistanceParoi = rParoi;
     const float rIsolant = isolee ? simple(div(d, 2 * li) * arith::log(div(dIns, de))) : 0.0f;
+    if (isolee)
+        note.resistanceIsolant = rIsolant;
     const float l1 = simple(arith::log(div(de, di)));
     const float l2 = isolee ? simple(arith::log(div(dIns, de))) : 0.0f;
     const float c = simple(eau ? capaciteEau * q / 3600 : capaciteAir * q);
@@ -115,11 +112,15 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
     for (;;) {
         if (++n > iterationsMaximales)
             return Cause::SansConvergence;
+        note.pas = n;
         tM = simple((double{tIn} + tOut) / 2);
+        note.temperatureMoyenne = tM;
         const double t = tM;
         const float nu =
             simple(eau ? div(1, polynome(viscositeEau, t)) : polynome(viscositeAir, t));
+        note.viscosite = nu;
         re = simple(div(v * di, nu));
+        note.reynolds = re;
         const bool turbulent = re > reynoldsFilmTurbulent;
         float hi;
         if (eau) {
@@ -133,7 +134,9 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
                                 puissance(v, exposantVitesseAir),
                             puissance(di, exposantDiametreAir)));
         }
+        note.filmInterieur = hi;
         const float rInterne = simple(div(1, hi) * div(d, di));
+        note.resistanceInterieure = rInterne;
 
         tS = simple(tS + pas);
         const float dT = simple((tS + zeroAbsolu) - (tA + zeroAbsolu));
@@ -145,6 +148,7 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
             he = simple((convectionEau[0] + convectionEau[1] * puissance(moyenne, 0.5)) *
                         puissance(div(dT, d), 0.25));
         }
+        note.filmExterieur = he;
 
         y = simple(div(pi, div(l1, 2 * lp) + div(1, hi * di) + (isolee ? div(l2, 2 * li) : 0) +
                                div(1, double{he} * d)));
@@ -165,7 +169,7 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
         // Past check 4 the computed temperature is at most the inlet one, and
         // the assumed one only rises: once it rounds above the inlet, no later
         // step can agree.
-        if (entry::Round(tS, 2) > entry::Round(tIn, 2))
+        if (nombres::Round(tS, 2) > nombres::Round(tIn, 2))
             return Cause::SansConvergence;
     }
 
@@ -180,30 +184,23 @@ std::variant<Resultat, Cause> marche(const Entree& e) {
     r.perteSurfaciqueExterne = affiche(ecart * ue);
     r.perteTotale = affiche(ecart * y * e.longueur);
     // Computed from what the labels show.
-    r.perteTotaleKw = entry::Round(relireSimple(r.perteTotale) / 1000, 2);
+    r.perteTotaleKw = nombres::Round(nombres::relireSimple(r.perteTotale) / 1000, 2);
     r.regime = re > reynoldsTurbulentAffiche ? u"Turbulent" : u"Laminaire";
-    r.chute = entry::Round(arith::fini(e.temperatureDouble - relireSimple(r.temperatureSortie)), 2);
-    r.perteSurfaciqueInterne = entry::Round(ecart * ui, 3);
+    r.chute = nombres::Round(
+        arith::fini(e.temperatureDouble - nombres::relireSimple(r.temperatureSortie)), 2);
+    r.perteSurfaciqueInterne = nombres::Round(ecart * ui, 3);
     r.iterations = n;
     return r;
 }
 
 } // namespace
 
-Fluide fluideDuTexte(std::u16string_view texte) {
-    return texte == u"Eau" ? Fluide::Eau : Fluide::Air;
-}
-
-std::optional<float> lambdaConduite(std::u16string_view texte) {
-    for (const Materiau& m : materiaux)
-        if (m.texte == texte)
-            return m.lambda;
-    return std::nullopt;
-}
-
-std::variant<Resultat, Cause> calculer(const Entree& entree) noexcept {
+std::variant<Resultat, Cause> calculer(const Entree& entree, Intermediaires* notes) noexcept {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
     try {
-        return marche(entree);
+        return marche(entree, note);
     } catch (...) {
         // An arithmetic fault, or anything else a run-time failure could raise.
         return Cause::Execution;

@@ -11,52 +11,37 @@
 
 namespace calc::deperdition {
 
-enum class Fluide { Eau, Air };
+// The fluid and pipe lists, in list order ("Eau" and "Cuivre" are shown at
+// start-up); the surroundings are chosen by the options.
+enum class Fluide { Air, Eau };
+inline constexpr std::array<std::u16string_view, 2> nomsFluides{u"Air", u"Eau"};
+enum class Conduite { Acier, Cuivre, PerPvc };
+inline constexpr std::array<std::u16string_view, 3> nomsConduites{u"Acier", u"Cuivre", u"Per/Pvc"};
 enum class Milieu { Air, Eau }; // still room air or still tank water
 
-struct Materiau {
-    std::u16string_view texte;
-    float lambda; // W/(m.K), conductivity of the pipe wall
-};
-
-// The pipe list, in list order ("Cuivre" is selected at start-up).
-inline constexpr std::array<Materiau, 3> materiaux{{
-    {u"Acier", 50.0f},
-    {u"Cuivre", 380.0f},
-    {u"Per/Pvc", 0.35f},
-}};
-inline constexpr std::u16string_view materiauInitial = u"Cuivre";
-
-// The fluid list, in list order ("Eau" is selected at start-up).
-inline constexpr std::array<std::u16string_view, 2> fluides{u"Air", u"Eau"};
-inline constexpr std::u16string_view fluideInitial = u"Eau";
+// W/(m.K), the conductivity of each pipe's wall, in list order.
+inline constexpr std::array<float, 3> lambdasConduites{50.0f, 380.0f, 0.35f};
 
 // °C, the highest inlet temperature of the fluid.
 inline constexpr float temperatureFluideMaximale = 150;
-
-// Water for exactly "Eau", air for any other text.
-Fluide fluideDuTexte(std::u16string_view texte);
-
-// The wall conductivity of a pipe list text; nullopt for an unknown text.
-std::optional<float> lambdaConduite(std::u16string_view texte);
 
 // The fields, each read as a single; the inlet temperature also as a double.
 // The insulation fields are read whether shown or not; a single beyond range
 // (an infinity) in any of them is a failure.
 struct Entree {
-    std::u16string_view conduite; // text of the pipe list
-    float temperature;            // T_in, inlet temperature, °C
-    double temperatureDouble;     // the same field read as a double
-    float temperatureAmbiante;    // T_a, room air or tank water, °C
-    float lambdaIsolant;          // W/(m.K)
-    float diametreInterieur;      // m
-    float diametreExterieur;      // m, of the pipe
-    float diametreIsolant;        // m, outer diameter of the insulation
-    float debit;                  // l/h of water or m³/h of air
-    float longueur;               // m
-    Fluide fluide;
-    bool isolee;
-    Milieu milieu;
+    Conduite conduite = Conduite::Acier;
+    float temperature = 0;         // T_in, inlet temperature, °C
+    double temperatureDouble = 0;  // the same field read as a double
+    float temperatureAmbiante = 0; // T_a, room air or tank water, °C
+    float lambdaIsolant = 0;       // W/(m.K)
+    float diametreInterieur = 0;   // m
+    float diametreExterieur = 0;   // m, of the pipe
+    float diametreIsolant = 0;     // m, outer diameter of the insulation
+    float debit = 0;               // l/h of water or m³/h of air
+    float longueur = 0;            // m
+    Fluide fluide = Fluide::Eau;
+    bool isolee = false;
+    Milieu milieu = Milieu::Air;
 };
 
 // The results as their labels show them.
@@ -87,10 +72,38 @@ enum class Cause {
     SurfaceSousAmbiance,   // computed surface below the surroundings
     SurfaceAuDessusFluide, // computed surface above the inlet temperature
     SansConvergence,       // the march can no longer agree, or ran too long
-    Execution,             // arithmetic fault, infinite field, unknown pipe text
+    Execution,             // arithmetic fault, infinite field
+};
+
+// What the calculation formed, each value once reached, singles: the
+// velocity before the march, the others at its last step.
+struct Intermediaires {
+    std::optional<float> vitesse;                               // m/s
+    std::optional<float> temperatureMoyenne;                    // °C, T_m
+    std::optional<float> viscosite;                             // m²/s, kinematic
+    std::optional<float> reynolds;                              // Re
+    std::optional<float> filmInterieur, filmExterieur;          // W/(m².K), h_i and h_e
+    std::optional<float> resistanceParoi, resistanceInterieure; // m².K/W, at the outer surface
+    std::optional<float> resistanceIsolant;                     // m².K/W, when insulated
+    std::optional<int> pas;                                     // steps of the march
 };
 
 // The tab's calculation. Throws nothing.
-std::variant<Resultat, Cause> calculer(const Entree& entree) noexcept;
+std::variant<Resultat, Cause> calculer(const Entree& entree,
+                                       Intermediaires* notes = nullptr) noexcept;
+
+inline constexpr std::string_view formules =
+    "Y = π / (ln(de / di) / (2 λc) + 1 / (hi × di) + ln(diso / de) / (2 λiso) + 1 / (he × D)) "
+    "(W/(m.K))\n"
+    "Ue = 1 / ((D / (2 λc)) ln(de / di) + (1 / hi)(D / di) + (D / (2 λiso)) ln(diso / de) + "
+    "1 / he) ; Ui de même, rapporté au diamètre intérieur\n"
+    "Tsortie = Tentrée − Y × L × (Tmoy − Tamb) / C, C = 4185,5 × Q / 3600 (eau) ou 0,34 × Q "
+    "(air)\n"
+    "Température superficielle Ts = Tmoy − (Tmoy − Tamb) × Ue × (résistances de la paroi, du "
+    "film intérieur et de l'isolant), cherchée par pas de 0,001 °C\n"
+    "Déperditions : linéiques (Tmoy − Tamb) × Y ; surfaciques (Tmoy − Tamb) × Ue ou Ui ; "
+    "totales (Tmoy − Tamb) × Y × L\n"
+    "D = diso si la conduite est isolée, de sinon ; λc : Cuivre 380, Acier 50, Per/Pvc "
+    "0,35 W/(m.K)";
 
 } // namespace calc::deperdition

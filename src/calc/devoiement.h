@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 namespace calc::devoiement {
 
@@ -23,11 +24,20 @@ struct Resultat {
     double longueurTotale;   // the height with that part's height replaced by its length
 };
 
-// decalage: the sideways shift (m); angle: of the inclined part from the
-// horizontal (degrees); hauteur: of the duct (m); all read as doubles.
+// The frame's two fields and the duct's height, all read as doubles.
+struct Entree {
+    double decalage = 0; // m, the sideways shift
+    double angle = 0;    // degrees, of the inclined part from the horizontal
+    double hauteur = 0;  // m, of the duct
+};
+
 // nullopt leaves the results as they were: an angle of exactly 90° (a
 // vertical inclined part), a value beyond the double range, or a length so
 // near the largest double that its 15 digits written would round past it.
-std::optional<Resultat> calculer(double decalage, double angle, double hauteur);
+std::optional<Resultat> calculer(const Entree& entree);
+
+inline constexpr std::string_view formules =
+    "Dévoiement : longueur inclinée = d / cos α ; hauteur couverte = d × tan α ; longueur "
+    "totale = H − d × tan α + d / cos α";
 
 } // namespace calc::devoiement

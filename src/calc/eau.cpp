@@ -20,4 +20,13 @@ double masseVolumiqueEau(double t) {
     return rho;
 }
 
+Dilatation dilatation(double V, float t1, float t2) {
+    using arith::fini;
+    Dilatation d{};
+    d.rho1 = arith::simple(masseVolumiqueEau(t1));
+    d.rho2 = arith::simple(masseVolumiqueEau(t2));
+    d.volume = arith::simple(fini(V * fini(arith::div(d.rho1, d.rho2) - 1)));
+    return d;
+}
+
 } // namespace calc

@@ -1,7 +1,7 @@
 #include "calc/gicleur.h"
 
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -45,53 +45,63 @@ float Modulo(double nombre, double diviseur) {
     return q == std::trunc(q) ? 0.0f : q;
 }
 
-std::optional<double> Gicleur(float puissance, float& pression, float rendement, float pci) {
+std::optional<double> Gicleur(float puissance, float& pression, float rendement, float pci,
+                              Intermediaires* notes) {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
     try {
         // A field beyond the single range is an overflow, not a number.
         for (const float v : {puissance, pression, rendement, pci})
             arith::fini(v);
         // Fuel flow in l/h, power divided by the efficiency first.
         const double debit = arith::div(arith::div(puissance, rendement), pci);
+        note.debit = debit;
+        note.relevements = 0;
         for (int i = 0; i < iterationsMaximales; ++i) {
             // A nozzle's flow grows with the square root of the pressure.
             const double racine = arith::puissance(arith::div(pression, pressionNominale), 0.5);
             const double taille = arith::div(debit, arith::fini(litresParGallon * racine));
             pression = arith::simple(pression + pas);
+            ++*note.relevements;
             if (pression > pressionMaximale)
                 return std::nullopt;
-            const double arrondi = entry::Round(taille, 2);
+            const double arrondi = nombres::Round(taille, 2);
             if (Modulo(arrondi, multiple) != 0)
                 continue;
-            if (dansLaGamme(arith::simple(arrondi)))
+            if (dansLaGamme(arith::simple(arrondi))) {
+                note.gicleurCalcule = taille;
                 return arrondi;
+            }
             pression = arith::simple(pression + pasSupplementaire);
+            ++*note.relevements;
         }
     } catch (const EchecExecution&) {
     }
     return std::nullopt;
 }
 
-std::optional<Resultat> calculer(float puissance, float pression, float rendement, float pci,
-                                 double puissanceDouble, double rendementDouble) {
-    float p = pression;
-    const auto taille = Gicleur(puissance, p, rendement, pci);
+std::optional<Resultat> calculer(const Entree& e, Intermediaires* notes) {
+    float p = e.pression;
+    const auto taille = Gicleur(e.puissance, p, e.rendement, e.pci, notes);
     if (!taille)
         return std::nullopt;
     Resultat r{};
     r.gicleur = *taille;
     // The label shows the redefined pressure as a single.
-    r.pression = static_cast<float>(entry::Round(p, 2));
+    r.pression = static_cast<float>(nombres::Round(p, 2));
     try {
-        r.debit = entry::Round(arith::div(arith::div(puissanceDouble, rendementDouble), pci), 2);
+        r.debit =
+            nombres::Round(arith::div(arith::div(e.puissanceDouble, e.rendementDouble), e.pci), 2);
     } catch (const EchecExecution&) {
         return std::nullopt;
     }
     // The row is found from the nozzle label's text read back as a single.
-    const auto lu = entry::lireSimple(entry::ecrireDouble(r.gicleur, u'.'), u'.');
+    const float lu = nombres::relireEnSimple(r.gicleur);
     r.rangee = -1;
     const auto& gamme = Gamme_Gicleurs();
-    for (std::size_t i = 0; lu && i < gamme.size(); ++i)
-        if (gamme[i] == *lu) {
+    for (std::size_t i = 0; i < gamme.size(); ++i)
+        if (gamme[i] == lu) {
             r.rangee = static_cast<int>(i);
             break;
         }

@@ -2,7 +2,7 @@
 
 #include "calc/eau.h"
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 namespace calc::masse_volumique {
 
@@ -28,17 +28,21 @@ std::variant<Eau, RefusTemperature> calculerEau(float t) {
 
     // Within the range nothing below can fail.
     Eau e{};
-    e.kgM3 = entry::Round(masseVolumiqueEau(t), 3);
+    e.kgM3 = nombres::Round(masseVolumiqueEau(t), 3);
     // kg/l and the volumes come from the densities as their labels show them.
-    const double r0 = entry::relireDouble(e.kgM3);
-    e.kgL = entry::Round(arith::div(r0, 1000), 3);
-    const double r1 = entry::relireDouble(e.kgL);
-    e.m3Kg = entry::Round(arith::div(1, r0), 5);
-    e.lKg = entry::Round(arith::div(1, r1), 5);
+    const double r0 = nombres::relireDouble(e.kgM3);
+    e.kgL = nombres::Round(arith::div(r0, 1000), 3);
+    const double r1 = nombres::relireDouble(e.kgL);
+    e.m3Kg = nombres::Round(arith::div(1, r0), 5);
+    e.lKg = nombres::Round(arith::div(1, r1), 5);
     return e;
 }
 
-std::variant<Air, RefusTemperature> calculerAir(float ta, double T, float x, double X) {
+std::variant<Air, RefusTemperature> calculerAir(const EntreeAir& e, IntermediairesAir* notes) {
+    IntermediairesAir ici;
+    IntermediairesAir& note = notes != nullptr ? *notes : ici;
+    note = {};
+    const auto& [ta, T, x, X] = e;
     if (!(ta >= airMinimale))
         return RefusTemperature::TropBasse;
     if (!(ta <= airMaximale))
@@ -46,18 +50,20 @@ std::variant<Air, RefusTemperature> calculerAir(float ta, double T, float x, dou
 
     Air a{};
     const double kelvins = arith::fini(T + zeroAbsolu);
-    a.secKgM3 = entry::Round(arith::div(densiteAirFoisKelvin, kelvins), 5);
-    a.secM3Kg = entry::Round(arith::div(1, entry::relireDouble(a.secKgM3)), 5);
+    a.secKgM3 = nombres::Round(arith::div(densiteAirFoisKelvin, kelvins), 5);
+    a.secM3Kg = nombres::Round(arith::div(1, nombres::relireDouble(a.secKgM3)), 5);
 
     try {
         // Saturation vapour pressure (Pa) and humidity (kg/kg), held as singles.
         const float ps = arith::simple(
             arith::fini(288.68 * arith::puissance(arith::fini(1.098 + T / 100), 8.02)));
+        note.pressionSaturante = ps;
         const float xs = arith::simple(arith::div(arith::fini(rAirSaturation / rVapeur * ps),
                                                   arith::fini(pressionAtmospherique - ps)));
+        note.humiditeSaturation = xs;
         if (x > xs) {
             a.humide = Air::Humide::Sature;
-            a.saturation = arith::simple(entry::Round(xs, 7));
+            a.saturation = arith::simple(nombres::Round(xs, 7));
             return a;
         }
         // m³ per kg of dry air: the mixture's gas constant per kg of dry air
@@ -65,8 +71,8 @@ std::variant<Air, RefusTemperature> calculerAir(float ta, double T, float x, dou
         const double v = arith::div(
             arith::fini(arith::fini(arith::fini(X + rAir / rVapeur) * rVapeur) * kelvins),
             pressionAtmospherique);
-        a.humideKgM3 = entry::Round(arith::div(1, v), 5);
-        a.humideM3Kg = entry::Round(v, 5);
+        a.humideKgM3 = nombres::Round(arith::div(1, v), 5);
+        a.humideM3Kg = nombres::Round(v, 5);
         a.humide = Air::Humide::Calcule;
     } catch (const EchecExecution&) {
         a.humide = Air::Humide::Echec;

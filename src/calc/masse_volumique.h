@@ -1,6 +1,8 @@
 // Density and specific volume of water, of dry air and of humid air.
 #pragma once
 
+#include <optional>
+#include <string_view>
 #include <variant>
 
 namespace calc::masse_volumique {
@@ -38,13 +40,34 @@ struct Air {
     float saturation; // kg water/kg dry air, rounded to 7 places
 };
 
-// ta and T: the air temperature (−20 to 60 °C) read as a single and as a
-// double; x and X: the absolute humidity (kg water/kg dry air) read as a
-// single and as a double. An infinite ta is out of range; an infinite x (a
-// humidity beyond the single range) is judged against saturation like any
-// other, the humid-air volume then coming from X.
-// Throws EchecExecution only for a T that is no finite number, which a field
-// read in range as ta cannot give.
-std::variant<Air, RefusTemperature> calculerAir(float ta, double T, float x, double X);
+// The air block's two fields, each read as a single and as a double.
+struct EntreeAir {
+    float ta = 0; // °C, −20 to 60
+    double T = 0; // the same field
+    float x = 0;  // kg water/kg dry air, the absolute humidity
+    double X = 0; // the same field
+};
+
+// What the air calculation formed, each value once reached: singles.
+struct IntermediairesAir {
+    std::optional<float> pressionSaturante;  // Pa, ps
+    std::optional<float> humiditeSaturation; // kg water/kg dry air, xs
+};
+
+// An infinite ta is out of range; an infinite x (a humidity beyond the single
+// range) is judged against saturation like any other, the humid-air volume
+// then coming from X. Throws EchecExecution only for a T that is no finite
+// number, which a field read in range as ta cannot give.
+std::variant<Air, RefusTemperature> calculerAir(const EntreeAir& entree,
+                                                IntermediairesAir* notes = nullptr);
+
+inline constexpr std::string_view formules =
+    "ρeau(t) = 999,9193083276 + 0,0523705799·t − 7,80474·10⁻³·t² + 5,36781·10⁻⁵·t³ − "
+    "3,032·10⁻⁷·t⁴ + 8,0·10⁻¹⁰·t⁵ (kg/m3, t en °C)\n"
+    "Volume massique = 1 / ρ\n"
+    "ρair sec = 352,926871875 / (t + 273,15), loi des gaz parfaits (1,2920625 kg/m3 à 0 °C)\n"
+    "Air humide : v = (x + 287,1 / 461,24) × 461,24 × (t + 273,15) / 101325 ; ρ = 1 / v\n"
+    "Saturation : ps = 288,68 × (1,098 + t / 100)^8,02 ; xs = (286,9865 / 461,24) × ps / "
+    "(101325 − ps)";
 
 } // namespace calc::masse_volumique

@@ -1,7 +1,7 @@
 #include "calc/pci_pcs.h"
 
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <array>
 
@@ -54,19 +54,6 @@ double valeurConvertie(Combustible combustible, Sens sens, double x, bool pciKg,
     return x;
 }
 
-// A field read as its fuel's fields are: natural gas as a double, the others
-// as singles; nullopt while it holds no number yet.
-std::optional<double> lire(Combustible combustible, std::u16string_view texte,
-                           char16_t separateur) {
-    if (combustible == Combustible::GazNaturel)
-        return entry::lireDouble(texte, separateur);
-    const auto x = entry::lireSimple(texte, separateur);
-    if (!x)
-        return std::nullopt;
-    // Beyond the single range the value reads as an infinity.
-    return arith::fini(*x);
-}
-
 // The PCS of one unit of fuel, and the words for that quantity.
 struct Quantite {
     double pcs;
@@ -97,33 +84,38 @@ const std::vector<std::u16string>& unites(Combustible combustible) {
     return listes[static_cast<std::size_t>(combustible)];
 }
 
-std::optional<Resultat> convertir(Combustible combustible, Sens sens,
-                                  std::u16string_view texteSource, std::u16string_view unitePCI,
-                                  std::u16string_view unitePCS, char16_t separateur) {
-    const bool pciKg = unitePCI == u"kWh/kg";
-    const bool pcsKg = unitePCS == u"kWh/kg";
+std::optional<Resultat> convertir(Combustible combustible, Sens sens, double x,
+                                  std::size_t unitePCI, std::size_t unitePCS,
+                                  Intermediaires* notes) {
+    const auto& liste = unites(combustible);
+    const auto parKg = [&liste](std::size_t unite) {
+        return unite < liste.size() && liste[unite] == u"kWh/kg";
+    };
+    const bool pciKg = parKg(unitePCI);
+    const bool pcsKg = parKg(unitePCS);
+    if (notes != nullptr)
+        *notes = {valeurConvertie(combustible, sens, 1, pciKg, pcsKg)};
     try {
-        const auto x = lire(combustible, texteSource, separateur);
-        if (!x)
-            return std::nullopt;
+        // Beyond the single range a field reads as an infinity.
+        arith::fini(x);
         // The factors are finite and positive: an overflow anywhere ends in an infinity.
-        const double valeur = arith::fini(valeurConvertie(combustible, sens, *x, pciKg, pcsKg));
+        const double valeur = arith::fini(valeurConvertie(combustible, sens, x, pciKg, pcsKg));
         // Natural gas back to PCI keeps all its digits.
         const bool arrondi = combustible != Combustible::GazNaturel || sens == Sens::VersPCS;
-        Resultat r;
-        r.cible = entry::ecrireDouble(arrondi ? entry::Round(valeur, 2) : valeur, separateur);
+        Resultat r{};
+        r.cible = arrondi ? nombres::Round(valeur, 2) : valeur;
 
-        // The sentence reads the PCS field as it now stands: the result, or
-        // the text the user typed.
-        const std::u16string textePCS(sens == Sens::VersPCS ? std::u16string_view(r.cible)
-                                                            : texteSource);
-        const auto y = lire(combustible, textePCS, separateur);
-        if (!y)
-            return std::nullopt;
+        // The PCS field as it now stands: the result, or the value typed.
+        double pcs = x;
+        if (sens == Sens::VersPCS) {
+            if (!nombres::seRelit(r.cible))
+                return std::nullopt;
+            pcs = luEnSimple(combustible) ? arith::fini(nombres::relireEnSimple(r.cible))
+                                          : nombres::relireDouble(r.cible);
+        }
         const Quantite q = quantite(combustible, pcsKg);
-        r.phrase = u"Soit " +
-                   entry::ecrireDouble(entry::Round(arith::div(*y, q.pcs), 2), separateur) + u" " +
-                   std::u16string(q.mots) + u" pour " + textePCS + u" kWh sur PCS";
+        r.quantite = nombres::Round(arith::div(pcs, q.pcs), 2);
+        r.unite = q.mots;
         return r;
     } catch (const EchecExecution&) {
         return std::nullopt;

@@ -3,12 +3,15 @@
 #include "calc/atmosphere.h"
 #include "calc/eau.h"
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 namespace calc::pression_temperature {
 
-Resultat calculer(double h, float tfill, double V, float pv, double pst, double vn, double pp,
-                  double pf, float t) {
+Resultat calculer(const Entree& e, Intermediaires* notes) {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
+    const auto& [h, tfill, V, pv, pst, vn, pp, t, pf] = e;
     using arith::div;
     using arith::fini;
     using arith::simple;
@@ -18,10 +21,10 @@ Resultat calculer(double h, float tfill, double V, float pv, double pst, double 
         for (const float v : {tfill, pv, t})
             fini(v);
         // Densities (kg/m³) and every named quantity below are held as singles.
-        const float rhoFill = simple(masseVolumiqueEau(tfill));
-        const float rhoT = simple(masseVolumiqueEau(t));
-        const float pa = simple(div(pressionAtmospherique(h), 100000));  // bar
-        const float vd = simple(fini(V * fini(div(rhoFill, rhoT) - 1))); // litres
+        const Dilatation dilate = dilatation(V, tfill, t);
+        note.rhoT = dilate.rho2;
+        const float pa = simple(div(pressionAtmospherique(h), 100000)); // bar
+        const float vd = dilate.volume;                                 // litres
         // Boyle's law from the precharge to the filling pressure, absolute pressures.
         const float vw0 = simple(fini(vn - div(fini(vn * fini(pp + pa)), fini(pf + pa))));
         if (vn <= fini(double{vw0} + vd)) {
@@ -29,8 +32,8 @@ Resultat calculer(double h, float tfill, double V, float pv, double pst, double 
             return r;
         }
         const float p = simple(
-            entry::Round(fini(div(fini(fini(pp + pa) * vn), fini(fini(vn - vw0) - vd)) - pa), 2));
-        const Lignes l{p, simple(entry::Round(vd, 2)), simple(entry::Round(vw0, 2))};
+            nombres::Round(fini(div(fini(fini(pp + pa) * vn), fini(fini(vn - vw0) - vd)) - pa), 2));
+        const Lignes l{p, simple(nombres::Round(vd, 2)), simple(nombres::Round(vw0, 2))};
         if (pv < p || p < 0)
             r.fin = Decharge{l};
         else

@@ -2,6 +2,8 @@
 // the chosen expansion vessel and the pressure it was filled at cold.
 #pragma once
 
+#include <optional>
+#include <string_view>
 #include <variant>
 
 namespace calc::pression_temperature {
@@ -26,11 +28,35 @@ struct Resultat {
     std::variant<Normal, Decharge, RefusVase, Echec> fin;
 };
 
-// h altitude (m), tfill filling temperature (°C, single), V water content
-// (litres), pv valve setting (bar, single); pst static pressure, vn vessel
-// volume and pp its precharge as their labels show them (bar, litres, bar);
-// pf filling pressure (bar), t water temperature (°C, single). Never throws.
-Resultat calculer(double h, float tfill, double V, float pv, double pst, double vn, double pp,
-                  double pf, float t);
+struct Entree {
+    // The vessel block's fields.
+    double h = 0;    // m, altitude
+    float tfill = 0; // °C, filling temperature
+    double V = 0;    // litres, water content
+    float pv = 0;    // bar, valve setting
+    // The chosen vessel as the vessel block's result labels show it: their
+    // texts read back, not the values computed.
+    double pstAffichee = 0; // bar, static pressure
+    double vnAffiche = 0;   // litres, vessel volume
+    double ppAffichee = 0;  // bar, its precharge
+    // This block's fields.
+    float t = 0;   // °C, water temperature
+    double pf = 0; // bar, filling pressure
+};
+
+// What the calculation formed, once reached.
+struct Intermediaires {
+    std::optional<float> rhoT; // kg/m³, the water at t, a single
+};
+
+// Never throws.
+Resultat calculer(const Entree& entree, Intermediaires* notes = nullptr);
+
+inline constexpr std::string_view formules =
+    "Pression à t, loi de Boyle-Mariotte : P = (Patm + Pp) × Vn / (Vn − Vw0 − Vd) − Patm\n"
+    "avec Vd = V × (ρ(tremplissage) / ρ(t) − 1) et Vw0 = Vn − Vn × (Pp + Patm) / (Pf + Patm), "
+    "loi de Boyle-Mariotte du gonflage à la pression de remplissage\n"
+    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa, nivellement barométrique ; ρ : masse "
+    "volumique de l'eau (onglet Masse volumique)";
 
 } // namespace calc::pression_temperature

@@ -3,7 +3,7 @@
 #include "calc/atmosphere.h"
 #include "calc/eau.h"
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +47,7 @@ constexpr Vase classe25[] = {
 
 // Round(x, 2) held as the single its label writes.
 float arrondi2(float x) {
-    return arith::simple(entry::Round(x, 2));
+    return arith::simple(nombres::Round(x, 2));
 }
 
 // Vmin after the passes that follow x0 → x1 → x2, each adding the same float step x2 − x1 ==
@@ -56,7 +56,8 @@ float arrondi2(float x) {
 // the step stays exact while Vmin stays within the binade and the vessel. A negative Vmin (a
 // valve setting just below the static pressure) rises towards zero through ever finer binades,
 // a positive one towards the vessel.
-float sauter(float x0, float x2, float pas, int volume) {
+// `passes` counts the passes taken in the leap.
+float sauter(float x0, float x2, float pas, int volume, long& passes) {
     const auto normal = [](float x) { return std::abs(x) >= std::numeric_limits<float>::min(); };
     if (!normal(x0) || !normal(x2) || (x0 < 0) != (x2 < 0) || std::ilogb(x0) != std::ilogb(x2))
         return x2;
@@ -66,7 +67,9 @@ float sauter(float x0, float x2, float pas, int volume) {
         x2 > 0 ? std::min<double>(volume, std::ldexp(1.0, e + 1) - ulp) : -std::ldexp(1.0, e) - ulp;
     if (!(x2 < plafond))
         return x2;
-    return static_cast<float>(x2 + std::floor((plafond - x2) / pas) * pas);
+    const double n = std::floor((plafond - x2) / pas);
+    passes += static_cast<long>(n);
+    return static_cast<float>(x2 + n * pas);
 }
 
 } // namespace
@@ -86,8 +89,12 @@ const std::array<Classe, 5>& gamme() {
     return classes;
 }
 
-std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, float tmax, float tfill,
-                                                                  double V, double H, float Pv) {
+std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(const Entree& e,
+                                                                  Intermediaires* notes) {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
+    const auto& [h, tmax, tfill, V, H, Pv] = e;
     using arith::div;
     using arith::fini;
     using arith::simple;
@@ -96,19 +103,26 @@ std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, floa
         for (const float v : {tmax, tfill, Pv})
             fini(v);
         // Densities (kg/m³) and every named quantity below are held as singles.
-        const float rhoFill = simple(masseVolumiqueEau(tfill));
-        const float rhoMax = simple(masseVolumiqueEau(tmax));
-        const float ve = simple(fini(V * fini(div(rhoFill, rhoMax) - 1))); // litres
+        const Dilatation dilate = dilatation(V, tfill, tmax);
+        const float rhoFill = dilate.rho1;
+        note.rhoFill = rhoFill;
+        note.rhoMax = dilate.rho2;
+        const float ve = dilate.volume; // litres
         const double patm = pressionAtmospherique(h);
         const float pa = simple(div(patm, pascalsParBar)); // bar
+        note.pa = pa;
         const float pst = simple(div(fini(fini(H * rhoFill) * g), pascalsParBar));
         if (pst > pressionStatiqueMaximale)
             return RefusHauteur{};
 
         // Absolute pressures, bar: final at the valve setting, initial at the static pressure.
         const float a = simple(fini(double{pa} + Pv));
+        note.a = a;
         const float b = simple(fini(double{pa} + pst));
+        note.b = b;
         float vmin = simple(div(fini(double{ve} * a), fini(double{a} - b)));
+        note.vminInitial = vmin;
+        note.corrections = 0;
 
         const float k = simple(fini(10.0 * pst));
         const Classe* classe = nullptr;
@@ -119,6 +133,16 @@ std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, floa
             }
         const auto refusVolume = [&vmin] { return RefusVolume{arrondi2(vmin)}; };
         if (classe == nullptr)
+            return refusVolume();
+        // A valve setting at the class's precharge leaves no useful volume. A is a single and
+        // Pa + Pp exact in double, so A − (Pa + Pp) is then A's own rounding, at most half a unit
+        // in its last place; a setting within another half unit of the precharge is one A cannot
+        // tell from it. Within one unit the useful volume is zero: refused with the volume the
+        // installation needs, before any correction.
+        const double gonflage = fini(double{pa} + classe->precharge); // absolute precharge
+        int exposant = 0;
+        std::frexp(a, &exposant);
+        if (std::abs(a - gonflage) <= std::ldexp(1.0, exposant - 24))
             return refusVolume();
 
         // The smallest vessel of the class holding Vmin; while its useful volume falls short of
@@ -137,10 +161,7 @@ std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, floa
                 }
             if (vase == nullptr)
                 return refusVolume();
-            const double gonflage = fini(double{pa} + vase->precharge); // absolute precharge
             vu = simple(div(fini(vase->volume * fini(a - gonflage)), a));
-            if (vu == 0)
-                return refusVolume();
             if (!(vu < ve))
                 break;
             float corrige = simple(fini(vmin + fini(double{ve} - vu)));
@@ -150,8 +171,9 @@ std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, floa
             const float pas = corrige - vmin;
             const float x0 = vminPrecedent;
             vminPrecedent = vmin;
+            ++*note.corrections;
             if (vase == vasePrecedent && pas == pasPrecedent)
-                corrige = sauter(x0, corrige, pas, vase->volume);
+                corrige = sauter(x0, corrige, pas, vase->volume, *note.corrections);
             vasePrecedent = vase;
             pasPrecedent = pas;
             vmin = corrige;
@@ -170,7 +192,7 @@ std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, floa
         r.vr = arrondi2(vr);
         r.pfill = arrondi2(pfill);
         r.vase = *vase;
-        r.patm = entry::Round(patm, 2);
+        r.patm = nombres::Round(patm, 2);
         return r;
     } catch (const EchecExecution&) {
         return Echec{};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -46,10 +47,36 @@ struct RefusVolume {
 };
 struct Echec {}; // run-time failure: "#####", no message
 
-// h altitude (m), tmax and tfill the maximum mean and filling temperatures
-// (°C, singles), V the water content (litres), H the static height (m), Pv
-// the safety valve setting (bar, single). Never throws.
-std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(double h, float tmax, float tfill,
-                                                                  double V, double H, float Pv);
+struct Entree {
+    double h = 0;    // m, altitude
+    float tmax = 0;  // °C, highest mean operating temperature
+    float tfill = 0; // °C, filling temperature
+    double V = 0;    // litres, water content
+    double H = 0;    // m, static height
+    float Pv = 0;    // bar, safety valve setting
+};
+
+// What the calculation formed, each value once reached, singles.
+struct Intermediaires {
+    std::optional<float> rhoFill, rhoMax; // kg/m³, at the filling and the highest temperature
+    std::optional<float> pa;              // bar, atmospheric pressure
+    std::optional<float> a;               // bar, absolute final pressure Pa + Pv
+    std::optional<float> b;               // bar, absolute initial pressure Pa + Pst
+    std::optional<float> vminInitial;     // litres, Vmin before any correction
+    std::optional<long> corrections;      // times the shortfall was added to Vmin
+};
+
+// Never throws.
+std::variant<Resultat, RefusHauteur, RefusVolume, Echec> calculer(const Entree& entree,
+                                                                  Intermediaires* notes = nullptr);
+
+inline constexpr std::string_view formules =
+    "Ve = V × (ρ(tremplissage) / ρ(tmax) − 1)\n"
+    "Pst = H × ρ(tremplissage) × 9,81 / 100000\n"
+    "Vmin = Ve × (Patm + Pv) / (Pv − Pst), loi de Boyle-Mariotte entre les pressions absolues "
+    "initiale Patm + Pst et finale Patm + Pv ; tant que Vu < Ve, Vmin augmente de Ve − Vu\n"
+    "Vu = Vn × (Pv − Pp) / (Patm + Pv) ; réserve Vr = Vu − Ve\n"
+    "Pression maximale de remplissage à froid = (Patm + Pp) × Vn / (Vn − Vr) − Patm (loi de "
+    "Boyle-Mariotte)";
 
 } // namespace calc::vase_expansion

@@ -3,7 +3,7 @@
 #include "calc/atmosphere.h"
 #include "calc/eau.h"
 #include "calc/echec.h"
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 namespace calc::vase_sanitaire {
 
@@ -11,7 +11,7 @@ namespace {
 
 // Round(x, 3) held as the single its label writes.
 float arrondi3(double x) {
-    return arith::simple(entry::Round(x, 3));
+    return arith::simple(nombres::Round(x, 3));
 }
 
 } // namespace
@@ -24,8 +24,11 @@ bool eauFroideRefusee(double tc) {
     return tc < eauFroideMinimale;
 }
 
-std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, float Vc, float Pg,
-                                       float Pn, float Pv) {
+std::variant<Resultat, Echec> calculer(const Entree& e, Intermediaires* notes) {
+    Intermediaires ici;
+    Intermediaires& note = notes != nullptr ? *notes : ici;
+    note = {};
+    const auto& [h, th, tc, Vb, Vc, Pg, Pn, Pv] = e;
     using arith::div;
     using arith::fini;
     using arith::simple;
@@ -36,15 +39,20 @@ std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, 
         for (const float v : {th, tc, Vc, Pg, Pn, Pv})
             fini(v);
         // Densities (kg/m³) and every named quantity below are held as singles.
-        const float rhoC = simple(masseVolumiqueEau(tc));
-        const float rhoH = simple(masseVolumiqueEau(th));
-        const float ve = simple(fini(Vb * fini(div(rhoC, rhoH) - 1))); // litres
+        const Dilatation dilate = dilatation(Vb, tc, th);
+        note.rhoC = dilate.rho1;
+        note.rhoH = dilate.rho2;
+        const float ve = dilate.volume; // litres
         const double patm = pressionAtmospherique(h);
         const float pa = simple(div(patm, 100000)); // bar
+        note.pa = pa;
         // Absolute pressures, bar: valve setting, precharge, mains.
         const float a = simple(fini(double{pa} + Pv));
+        note.a = a;
         const float g = simple(fini(double{pa} + Pg));
+        note.g = g;
         const float n = simple(fini(double{pa} + Pn));
+        note.n = n;
         // The vessel takes water in from the mains before heating starts: G / N of it is gas.
         const double gazSurReseau = div(g, n);
         const float vmin =
@@ -63,10 +71,11 @@ std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, 
         r.p5 = arrondi3(fini(fini(div(Vc, vmin) * n) - pa));
         // Gas volume of the chosen vessel at mains pressure.
         const float x = simple(div(fini(double{Vc} * g), n));
+        note.x = x;
         r.p7 = arrondi3(fini(div(fini(double{g} * x), fini(double{x} - ve)) - pa));
         r.absorbe = arrondi3(fini(double{Vc} - x));
         r.alerte10Bars = r.reserveNegative && r.p7 > 10;
-        r.patm = entry::Round(patm, 2);
+        r.patm = nombres::Round(patm, 2);
         return r;
     } catch (const EchecExecution&) {
         return Echec{reserveNegative};

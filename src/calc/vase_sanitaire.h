@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <variant>
 
 namespace calc::vase_sanitaire {
@@ -33,11 +34,40 @@ struct Echec {
     std::optional<bool> reserveNegative;
 };
 
-// h altitude (m), th and tc hot and cold water temperatures (°C), Vb the
-// cylinder volume (litres), Vc the chosen vessel (litres), Pg its precharge,
-// Pn the mains pressure at the vessel, Pv the valve setting (bar). All but h
-// and Vb are singles. Never throws.
-std::variant<Resultat, Echec> calculer(double h, float th, float tc, double Vb, float Vc, float Pg,
-                                       float Pn, float Pv);
+// All but h and Vb are read as singles.
+struct Entree {
+    double h = 0;  // m, altitude
+    float th = 0;  // °C, hot water
+    float tc = 0;  // °C, cold water
+    double Vb = 0; // litres, cylinder
+    float Vc = 0;  // litres, the chosen vessel
+    float Pg = 0;  // bar, its precharge
+    float Pn = 0;  // bar, mains pressure at the vessel
+    float Pv = 0;  // bar, valve setting
+};
+
+// What the calculation formed, each value once reached, singles.
+struct Intermediaires {
+    std::optional<float> rhoC, rhoH; // kg/m³, cold and hot water
+    std::optional<float> pa;         // bar, atmospheric pressure
+    std::optional<float> a, g, n;    // bar absolute: valve setting, precharge, mains
+    std::optional<float> x;          // litres, the vessel's gas at mains pressure
+};
+
+// Never throws.
+std::variant<Resultat, Echec> calculer(const Entree& entree, Intermediaires* notes = nullptr);
+
+inline constexpr std::string_view formules =
+    "Ve = Vb × (ρ(tfroide) / ρ(tchaude) − 1)\n"
+    "Pressions absolues : A = Patm + Pv (soupape), G = Patm + Pg (gonflage), N = Patm + Pn "
+    "(réseau)\n"
+    "Vmin = Ve × A / (A − G) / (G / N), loi de Boyle-Mariotte\n"
+    "Vu = (A − G) / A × Vc × (G / N) ; réserve D = Vu − Ve\n"
+    "Pression maximale au réseau = Vc / Vmin × N − Patm\n"
+    "Tarage de la soupape = G × X / (X − Ve) − Patm, avec X = Vc × G / N (loi de "
+    "Boyle-Mariotte)\n"
+    "Volume absorbé au réseau = Vc − X\n"
+    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa, nivellement barométrique ; ρ : masse "
+    "volumique de l'eau (onglet Masse volumique)";
 
 } // namespace calc::vase_sanitaire

@@ -3,6 +3,8 @@
 // its default topic, its table of contents and its context-number map.
 #pragma once
 
+#include "chm/sommaire.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -12,14 +14,6 @@
 #include <vector>
 
 namespace chm {
-
-// One line of the table of contents: its title, the page it opens ("" for a
-// heading without a page) and its depth, 0 for the top level.
-struct EntreeSommaire {
-    std::string titre;
-    std::string page;
-    int niveau = 0;
-};
 
 class FichierChm {
 public:
@@ -55,10 +49,5 @@ private:
 // A path of the help in the form its files are kept under: "/" first,
 // "\" read as "/", "." and ".." resolved, ASCII letters in lower case.
 std::string normaliserChemin(std::string_view chemin);
-
-// The entries of a table of contents in the sitemap form of HTML help
-// (nested <UL>, <OBJECT type="text/sitemap"> with Name and Local params).
-// Pages are given as the file has them; unreadable parts are skipped.
-std::vector<EntreeSommaire> lireSommaire(std::string_view texte);
 
 } // namespace chm

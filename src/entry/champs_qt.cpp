@@ -1,14 +1,14 @@
 #include "entry/champs_qt.h"
 
-#include "entry/controle_saisie.h"
-#include "entry/nombres.h"
 #include "entry/separateur.h"
+#include "nombres/nombres.h"
 #include "ui/avertissement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
@@ -41,10 +41,6 @@ bool estEntree(const QKeyEvent* touche) {
     return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
 }
 
-// The cleaning nests at most four times on its own replacements; deeper
-// than this is a loop, not a cleaning.
-constexpr int profondeurMaximale = 8;
-
 } // namespace
 
 void lancerCalcul(const std::function<void()>& calcul) {
@@ -57,11 +53,13 @@ void lancerCalcul(const std::function<void()>& calcul) {
 }
 
 QString texteDouble(double valeur) {
-    return QString::fromStdU16String(ecrireDouble(valeur, ModGeneral::Separateur_Decimal()));
+    return QString::fromStdU16String(
+        nombres::ecrireDouble(valeur, ModGeneral::Separateur_Decimal()));
 }
 
 QString texteSimple(float valeur) {
-    return QString::fromStdU16String(ecrireSimple(valeur, ModGeneral::Separateur_Decimal()));
+    return QString::fromStdU16String(
+        nombres::ecrireSimple(valeur, ModGeneral::Separateur_Decimal()));
 }
 
 std::vector<int> indicesJusqua(int nombre) {
@@ -77,7 +75,7 @@ QString nomIndexe(const QString& nom, int index) {
 
 FamilleChamps::FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
                              Comportement comportement)
-    : QObject(page), comportement_(std::move(comportement)) {
+    : QObject(page), comportement_(std::move(comportement)), nettoyage_(comportement_.refus) {
     for (const int index : indices) {
         auto* champ = new QLineEdit(QStringLiteral("0"), page);
         champ->setObjectName(nomIndexe(nom, index));
@@ -100,27 +98,12 @@ void FamilleChamps::ecrire(int index, const QString& texte) {
     champ(index)->setText(texte);
 }
 
-std::optional<double> nombreDouble(const QString& texte) {
-    return lireDouble(texte.toStdU16String(), ModGeneral::Separateur_Decimal());
-}
-
-std::optional<float> nombreSimple(const QString& texte) {
-    return lireSimple(texte.toStdU16String(), ModGeneral::Separateur_Decimal());
-}
-
 std::optional<double> FamilleChamps::lireDouble(int index) const {
-    return nombreDouble(texte(index));
+    return nombres::lireDouble(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
 }
 
 std::optional<float> FamilleChamps::lireSimple(int index) const {
-    return nombreSimple(texte(index));
-}
-
-bool FamilleChamps::sontDesNombres(std::initializer_list<int> indices) const {
-    for (const int index : indices)
-        if (!lireDouble(index))
-            return false;
-    return true;
+    return nombres::lireSimple(texte(index).toStdU16String(), ModGeneral::Separateur_Decimal());
 }
 
 void FamilleChamps::rendreFocus(int index) {
@@ -129,26 +112,16 @@ void FamilleChamps::rendreFocus(int index) {
 }
 
 void FamilleChamps::change(int index) {
-    if (profondeur_ >= profondeurMaximale)
-        return;
-    ++profondeur_;
     ChampLigne ligne(champ(index));
-    Controle_Saisie(ligne, ModGeneral::Separateur_Decimal());
-    controler(index);
-    if (comportement_.apresNettoyage)
-        lancerCalcul([this, index] { comportement_.apresNettoyage(index); });
-    --profondeur_;
-}
-
-void FamilleChamps::controler(int index) {
-    for (const Refus& refus : comportement_.refus) {
-        const auto valeur = lireDouble(index);
-        if (refus.index != index || !valeur || !refus.refuse(*valeur))
-            continue;
-        ui::Avertir(champ(index), refus.message);
-        ecrire(index, QStringLiteral("0"));
-        champ(index)->selectAll();
-    }
+    nettoyage_.changer(
+        ligne, index, ModGeneral::Separateur_Decimal(),
+        [this, index](std::string_view message) {
+            ui::Avertir(champ(index), QString::fromUtf8(message.data(), message.size()));
+        },
+        [this, index] {
+            if (comportement_.apresNettoyage)
+                lancerCalcul([this, index] { comportement_.apresNettoyage(index); });
+        });
 }
 
 bool FamilleChamps::eventFilter(QObject* objet, QEvent* evenement) {

@@ -2,11 +2,12 @@
 // pick-only unit lists) sharing one set of handlers, as every tab needs.
 #pragma once
 
+#include "entry/nettoyage.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <span>
@@ -33,17 +34,10 @@ void lancerCalcul(const std::function<void()>& calcul);
 // Enter runs the family's calculation, taking the focus selects all.
 class FamilleChamps : public QObject {
 public:
-    // A value a field refuses as soon as it is typed: the warning box, then
-    // the field holds "0", selected.
-    struct Refus {
-        int index;
-        std::function<bool(double valeur)> refuse; // the text read as a double
-        QString message;
-    };
     struct Comportement {
-        ActionIndex apresNettoyage;    // extra Change handling, may be empty
-        ActionIndex entree;            // what Enter runs, may be empty
-        std::vector<Refus> refus = {}; // checked after the cleaning
+        ActionIndex apresNettoyage;      // extra Change handling, may be empty
+        ActionIndex entree;              // what Enter runs, may be empty
+        std::map<int, Refus> refus = {}; // by index, checked after the cleaning
     };
 
     FamilleChamps(QWidget* page, const QString& nom, const std::vector<int>& indices,
@@ -57,9 +51,6 @@ public:
     // while it holds a lone "-" (a single beyond range reads as an infinity).
     std::optional<double> lireDouble(int index) const;
     std::optional<float> lireSimple(int index) const;
-    // Whether every one of these fields holds a number: while one holds a
-    // lone "-", the calculation reading them does nothing.
-    bool sontDesNombres(std::initializer_list<int> indices) const;
     // Puts the focus back on a field after a refusal, its text selected.
     void rendreFocus(int index);
 
@@ -68,16 +59,15 @@ protected:
 
 private:
     void change(int index);
-    void controler(int index);
 
     Comportement comportement_;
+    Nettoyage nettoyage_;
     std::map<int, QLineEdit*> champs_;
     std::map<const QObject*, int> indices_;
     // A field given the focus by a mouse press: the mouse leaves its
     // selection alone until the button comes up.
     QObject* focusParSouris_ = nullptr;
     bool boutonEnfonce_ = false;
-    int profondeur_ = 0;
 };
 
 // Pick-only lists "Nom(i)" with the light yellow background of the unit and
@@ -108,11 +98,6 @@ private:
 // A number as a label or a field shows it, with the system separator.
 QString texteDouble(double valeur);
 QString texteSimple(float valeur);
-
-// A text (a field's, a result's) read as a number with the system separator;
-// nullopt for no number ("-", "#####"), a single beyond range reading as an infinity.
-std::optional<double> nombreDouble(const QString& texte);
-std::optional<float> nombreSimple(const QString& texte);
 
 // 0, 1, … nombre − 1: the indices of a control array without gaps.
 std::vector<int> indicesJusqua(int nombre);

@@ -1,6 +1,6 @@
 #include "entry/controle_saisie.h"
 
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 namespace entry {
 
@@ -65,7 +65,7 @@ void Controle_Saisie(ChampSaisie& champ, char16_t separateur) {
 
     // Anything else that does not read as a number becomes "0", selected so
     // that the next key typed replaces it.
-    if (!lireDouble(champ.texte(), separateur)) {
+    if (!nombres::lireDouble(champ.texte(), separateur)) {
         champ.remplacerTexte(u"0");
         toutSelectionner(champ);
     }

@@ -1,15 +1,16 @@
 #include "tabs/description.h"
 
 #include "entry/champs_qt.h"
-#include "tabs/disposition.h"
-#include "tabs/feuille.h"
+#include "tabs/menus_feuille.h"
+#include "tabs/texte_affiche.h"
+#include "ui/accessibilite.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -28,51 +29,21 @@ QString valeurDe(const QWidget* boite) {
     return texteAffiche(boite);
 }
 
-// The title of the tab showing `page`, its window title outside a tab set.
-QString titreOnglet(const QWidget* page) {
-    for (const QWidget* w = page->parentWidget(); w != nullptr; w = w->parentWidget())
-        if (const auto* onglets = qobject_cast<const QTabWidget*>(w))
-            if (const int i = onglets->indexOf(page); i >= 0)
-                return onglets->tabText(i);
-    return page->windowTitle();
+// A text of the sheet on one line: a tab or a line break (a pasted value, a
+// caption over two lines), with the blanks around it, becomes one space, so
+// that a copied line keeps its columns.
+QString surUneLigne(const QString& texte) {
+    static const QRegularExpression coupure(QStringLiteral("\\s*[\\t\\n\\v\\f\\r]\\s*"));
+    return QString(texte).replace(coupure, QStringLiteral(" ")).trimmed();
 }
 
 } // namespace
 
-Plage Plage::entre(double min, double max) {
-    Plage p;
-    p.genre_ = Genre::Entre, p.min_ = min, p.max_ = max;
-    return p;
-}
-
-Plage Plage::auPlus(double max) {
-    Plage p;
-    p.genre_ = Genre::AuPlus, p.max_ = max;
-    return p;
-}
-
-Plage Plage::auMoins(double min) {
-    Plage p;
-    p.genre_ = Genre::AuMoins, p.min_ = min;
-    return p;
-}
-
-Plage Plage::strictementEntre(double min, double max) {
-    Plage p;
-    p.genre_ = Genre::Strict, p.min_ = min, p.max_ = max;
-    return p;
-}
-
-Plage Plage::regle(const QString& texte) {
-    Plage p;
-    p.genre_ = Genre::Regle, p.texte_ = texte;
-    return p;
-}
-
-QString Plage::lire(const QString& unite) const {
-    const QString min = entry::texteDouble(min_), max = entry::texteDouble(max_);
+QString lirePlage(const formulaires::Plage& plage, const QString& unite) {
+    using Genre = formulaires::Plage::Genre;
+    const QString min = entry::texteDouble(plage.min), max = entry::texteDouble(plage.max);
     const QString apres = sansUnite(unite) ? QString() : u' ' + unite;
-    switch (genre_) {
+    switch (plage.genre) {
     case Genre::Aucune:
         return {};
     case Genre::Entre:
@@ -83,8 +54,10 @@ QString Plage::lire(const QString& unite) const {
         return QStringLiteral("au moins ") + min + apres;
     case Genre::Strict:
         return min + QStringLiteral(" < ") + unite + QStringLiteral(" < ") + max;
-    case Genre::Regle:
-        return texte_;
+    case Genre::Regle: {
+        const QString regle = QString::fromUtf8(plage.regle);
+        return regle.contains(QStringLiteral("%1")) ? regle.arg(max) : regle;
+    }
     }
     return {};
 }
@@ -94,27 +67,14 @@ QString Texte::lire() const {
 }
 
 Description::Description(QWidget* page, QString formules)
-    : QObject(page), page_(page), formules_(std::move(formules)) {
+    : page_(page), formules_(std::move(formules)) {
     // Numbers in the ranges take the separator read at start-up, after the
     // pages are built.
     page->installEventFilter(this);
-    menuDePage(page);
 }
 
-Description* Description::de(const QWidget* controle) {
-    for (const QWidget* w = controle; w != nullptr; w = w->parentWidget())
-        if (auto* description = w->findChild<Description*>(QString(), Qt::FindDirectChildrenOnly))
-            return description;
-    return nullptr;
-}
-
-void Description::actualiserPage(const QWidget* controle) {
-    if (Description* description = de(controle))
-        description->actualiser();
-}
-
-void Description::ajouter(QWidget* boite, std::vector<Texte> titre, Texte unite, Plage plage,
-                          std::optional<Genre> genre) {
+void Description::ajouter(QWidget* boite, std::vector<Texte> titre, Texte unite,
+                          formulaires::Plage plage, std::optional<Genre> genre) {
     for (const Texte& t : titre)
         suivre(t);
     suivre(unite);
@@ -141,7 +101,7 @@ void Description::ajouter(QWidget* boite, std::vector<Texte> titre, Texte unite,
     boites_.push_back(std::move(b));
     boite->installEventFilter(this);
     if (label != nullptr)
-        menuDeResultat(static_cast<QLabel*>(boite));
+        menuDeResultat(static_cast<QLabel*>(boite), [this] { return feuille(); });
     actualiser(boites_.back());
 }
 
@@ -158,11 +118,16 @@ void Description::legender(QWidget* boite, std::vector<Texte> titre) {
 void Description::noter(QLabel* ligne) {
     ligne->setTextInteractionFlags(Qt::TextSelectableByMouse);
     boites_.push_back({ligne, {}, {}, {}, Genre::Resultat, true});
-    menuDeResultat(ligne);
+    menuDeResultat(ligne, [this] { return feuille(); });
 }
 
 void Description::illustrer(const QWidget* image, const QString& chemin) {
     images_.emplace_back(image, chemin);
+}
+
+Note& Description::annoter(QString nom, Note::Genre genre) {
+    notes_.push_back(std::make_unique<Note>(std::move(nom), genre));
+    return *notes_.back();
 }
 
 // A list read as a caption or a unit: its pick changes them.
@@ -200,7 +165,7 @@ void Description::actualiser() {
 void Description::actualiser(const Boite& b) {
     if (b.note || qobject_cast<QAbstractButton*>(b.boite) != nullptr)
         return;
-    const QString titre = titreDe(b), unite = b.unite.lire(), plage = b.plage.lire(unite);
+    const QString titre = titreDe(b), unite = b.unite.lire(), plage = lirePlage(b.plage, unite);
     QStringList bulle{titre};
     if (!sansUnite(unite))
         bulle << QStringLiteral("Unité : ") + unite;
@@ -208,10 +173,20 @@ void Description::actualiser(const Boite& b) {
         bulle << QStringLiteral("Unité : aucune (un nombre)");
     if (!plage.isEmpty())
         bulle << QStringLiteral("Plage acceptée : ") + plage;
-    b.boite->setToolTip(bulle.join(u'\n'));
-    b.boite->setAccessibleName(sansUnite(unite) ? titre : titre + QStringLiteral(", en ") + unite);
-    b.boite->setAccessibleDescription(
-        plage.isEmpty() ? QString() : QStringLiteral("Plage acceptée : ") + plage);
+    if (const QString texte = bulle.join(u'\n'); b.boite->toolTip() != texte)
+        b.boite->setToolTip(texte);
+    // A result's name is its caption, its figure and its unit, the figure
+    // read as it shows; a field's the caption and unit, its text being its
+    // value. The description tells what the name does not (without one, the
+    // tooltip would repeat the name).
+    if (b.genre == Genre::Resultat) {
+        if (auto* label = qobject_cast<QLabel*>(b.boite))
+            ui::decrireResultat(label, titre, sansUnite(unite) ? QString() : unite);
+        return;
+    }
+    bulle.removeFirst();
+    ui::nommer(b.boite, sansUnite(unite) ? titre : titre + QStringLiteral(", en ") + unite,
+               bulle.join(QStringLiteral(". ")));
 }
 
 // The texts again as the page is shown, and a box's as its tooltip is about
@@ -228,7 +203,7 @@ bool Description::eventFilter(QObject* objet, QEvent* evenement) {
 
 Feuille Description::feuille() const {
     Feuille f;
-    f.titre = titreOnglet(page_);
+    f.titre = page_->windowTitle();
     f.formules = formules_;
     for (const auto& [image, chemin] : images_)
         if (image->isVisibleTo(page_)) {
@@ -245,18 +220,37 @@ Feuille Description::feuille() const {
             if (b.genre != genre || !b.boite->isVisibleTo(page_))
                 continue;
             if (b.note) {
-                if (const QString texte = texteAffiche(b.boite); !texte.isEmpty())
+                if (const QString texte = surUneLigne(texteAffiche(b.boite)); !texte.isEmpty())
                     section.lignes.push_back({texte, {}, {}});
                 continue;
             }
-            const QString unite = b.unite.lire();
-            section.lignes.push_back(
-                {titreDe(b), valeurDe(b.boite), sansUnite(unite) ? QString() : unite});
+            const QString unite = surUneLigne(b.unite.lire());
+            section.lignes.push_back({surUneLigne(titreDe(b)), surUneLigne(valeurDe(b.boite)),
+                                      sansUnite(unite) ? QString() : unite});
         }
         if (!section.lignes.empty())
             f.sections.push_back(std::move(section));
     }
+    if (!notes_.empty())
+        f.sections.push_back(intermediaires());
     return f;
+}
+
+// Each named block headed by its name; the rows that have converted; one
+// line when no row has.
+Feuille::Section Description::intermediaires() const {
+    Feuille::Section section{QStringLiteral("Valeurs intermédiaires"), {}};
+    for (const auto& note : notes_) {
+        if (note->genre() == Note::Genre::Rangee && !note->faite())
+            continue;
+        if (note->genre() == Note::Genre::Bloc && !note->nom().isEmpty())
+            section.lignes.push_back({note->nom(), {}, {}, true});
+        for (const Feuille::Ligne& l : note->lignes())
+            section.lignes.push_back(l);
+    }
+    if (section.lignes.empty())
+        section.lignes.push_back({QStringLiteral("Aucun calcul effectué"), {}, {}});
+    return section;
 }
 
 } // namespace tabs

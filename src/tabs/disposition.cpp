@@ -2,12 +2,9 @@
 
 #include "entry/champs_qt.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,10 +17,6 @@
 namespace tabs {
 
 namespace {
-
-// On a small "2": the caption it stands in, and after how many characters.
-constexpr char legendeIndice[] = "indice.legende";
-constexpr char positionIndice[] = "indice.position";
 
 QRect enPixels(int gauche, int haut, int largeur, int hauteur) {
     return {pixels(gauche - gauchePage), pixels(haut - hautPage), pixels(largeur), pixels(hauteur)};
@@ -114,87 +107,6 @@ QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, in
     return label;
 }
 
-void reecrireLegende(QLabel* legende, const QString& texte) {
-    legende->setText(texte);
-    Description::actualiserPage(legende);
-}
-
-QString texteAffiche(const QWidget* controle) {
-    if (const auto* champ = qobject_cast<const QLineEdit*>(controle))
-        return champ->text();
-    if (const auto* liste = qobject_cast<const QComboBox*>(controle))
-        return liste->currentText();
-    if (const auto* bouton = qobject_cast<const QAbstractButton*>(controle))
-        return bouton->text().simplified();
-    const auto* label = qobject_cast<const QLabel*>(controle);
-    if (label == nullptr)
-        return {};
-    QString texte = label->text();
-    std::vector<int> positions;
-    for (const QLabel* autre :
-         label->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        if (autre->property(legendeIndice).value<QObject*>() == label)
-            positions.push_back(autre->property(positionIndice).toInt());
-    std::sort(positions.rbegin(), positions.rend());
-    for (const int position : positions)
-        texte.insert(position, u'2');
-    return texte.simplified();
-}
-
-void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
-              int largeurTitre) {
-    QWidget* page = boite->parentWidget();
-    placer(boite, e.gauche, e.haut, largeur, hauteur);
-    QLabel* titre = nullptr;
-    QLabel* unite = nullptr;
-    if (e.titre >= 0) {
-        const QString nom = entry::nomIndexe(legendes, e.titre);
-        titre = page->findChild<QLabel*>(nom, Qt::FindDirectChildrenOnly);
-        if (titre == nullptr)
-            titre = legendeAuDessus(page, nom, QString::fromUtf8(e.texteTitre), e.gauche, e.haut,
-                                    largeurTitre, e.lignes);
-    }
-    if (e.unite >= 0)
-        unite = uniteADroite(page, entry::nomIndexe(legendes, e.unite),
-                             QString::fromUtf8(e.texteUnite), e.gauche, largeur, e.haut);
-    if (Description* description = Description::de(page))
-        description->ajouter(boite, {titre}, unite, e.plage);
-}
-
-void ecrireUnite(QLabel* unite, const QString& texte) {
-    unite->setText(texte);
-    unite->resize(unite->sizeHint().width(), unite->height());
-    Description::actualiserPage(unite);
-}
-
-QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres) {
-    auto* label = new QLabel(QStringLiteral("²"), page);
-    label->setObjectName(nom);
-    label->setFont(legende->font());
-    label->setAlignment(legende->alignment());
-    label->setProperty(legendeIndice, QVariant::fromValue(const_cast<QObject*>(
-                                          static_cast<const QObject*>(legende))));
-    placerIndice(label, legende, caracteres);
-    return label;
-}
-
-void placerIndice(QLabel* indice, const QLabel* legende, int caracteres) {
-    const int avance = legende->fontMetrics().horizontalAdvance(legende->text().left(caracteres));
-    indice->setGeometry(legende->x() + legende->contentsRect().left() + avance, legende->y(),
-                        indice->sizeHint().width(), legende->height());
-    indice->setProperty(positionIndice, caracteres);
-    Description::actualiserPage(indice);
-}
-
-void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
-                  std::initializer_list<ChampPlace> liste, int largeur, int hauteur,
-                  int largeurTitre) {
-    for (const ChampPlace& c : liste) {
-        champs->ecrire(c.champ, QString::fromUtf8(c.defaut));
-        encadrer(champs->champ(c.champ), legendes, c.e, largeur, hauteur, largeurTitre);
-    }
-}
-
 void creerResultats(QWidget* page, const QString& nom, std::span<QLabel*> labels) {
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i] = resultat(page, entry::nomIndexe(nom, static_cast<int>(i)), 0, 0, 0, 0);
@@ -235,8 +147,6 @@ QWidget* illustration(QWidget* page, const QString& nom, const QString& image, i
     dessin->setGeometry(pixels(gauche - gauchePage), pixels(haut - hautPage),
                         dessin->renderer()->defaultSize().width(),
                         dessin->renderer()->defaultSize().height());
-    if (Description* description = Description::de(page))
-        description->illustrer(dessin, image);
     return dessin;
 }
 
@@ -330,10 +240,23 @@ std::array<QPushButton*, 2> fleches(QWidget* page, const QString& nom, int index
     std::array<QPushButton*, 2> boutons{};
     for (const int i : {0, 1})
         boutons[static_cast<std::size_t>(i)] = bouton(
-            page, entry::nomIndexe(nom, index + i), gauche + 720 * i, haut, 495, 315,
-            [convertir, i, index] { convertir(index + i); },
+            page, entry::nomIndexe(nom, index + i), gauche + 720 * i, haut, largeurBouton,
+            hauteurBoite, [convertir, i, index] { convertir(index + i); },
             i == 0 ? QStringLiteral(">") : QStringLiteral("<"));
     return boutons;
+}
+
+QLabel* legendeCachee(QWidget* boite, const QString& texte) {
+    auto* label = new QLabel(texte, boite->parentWidget());
+    label->setObjectName(QStringLiteral("legende_") + boite->objectName());
+    label->setBuddy(boite);
+    label->setProperty("legendeCachee", true);
+    label->hide();
+    return label;
+}
+
+bool estLegendeCachee(const QWidget* controle) {
+    return controle->property("legendeCachee").toBool();
 }
 
 void ordreTabulation(const std::vector<QWidget*>& controles) {

@@ -3,7 +3,7 @@
 // included.
 #pragma once
 
-#include "tabs/description.h"
+#include "formulaires/formulaire.h"
 #include "ui/twips.h"
 
 #include <QString>
@@ -21,25 +21,25 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
-namespace entry {
-class FamilleChamps;
-}
-
 namespace tabs {
 
 using ui::pixels;
 
-// The page's own top left corner, in the tab control's twips.
-constexpr int gauchePage = 0;
-constexpr int hautPage = 2 * ui::hauteurRangOnglets;
+// What a failed calculation writes into its results; the two humid-air
+// results of the density tab show a shorter one.
+inline const QString texteEchec = QStringLiteral("#####");
+inline const QString texteEchecAirHumide = QStringLiteral("####");
+
+using formulaires::dansCadre;
+using formulaires::gauchePage;
+using formulaires::hautPage;
+
+// Twips: the height of a field, a list or a result box; the width of a
+// calculate button.
+constexpr int hauteurBoite = 315;
+constexpr int largeurBouton = 495;
 
 void placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
-
-// Inside a frame, positions are measured from the frame's own top left
-// corner: this gives the placement helpers the same spot.
-constexpr int dansCadre(int haut) {
-    return haut + hautPage;
-}
 
 // A caption label; a text longer than its box wraps instead of being clipped.
 QLabel* legende(QWidget* page, const QString& nom, const QString& texte, int gauche, int haut,
@@ -53,54 +53,6 @@ QLabel* legendeAuDessus(QWidget* page, const QString& nom, const QString& texte,
 // A unit label right of a field or result box.
 QLabel* uniteADroite(QWidget* page, const QString& nom, const QString& texte, int gaucheBoite,
                      int largeurBoite, int hautBoite);
-
-// Where a box (an entry field, a list or a result) stands, with its caption
-// right above it and its unit right of it: the labels "Nom(titre)" and
-// "Nom(unite)" of the page's caption array, -1 for none. A caption the page
-// has placed already (shared by the boxes of a row) is not placed again.
-// The range its calculation accepts goes into the field's tooltip.
-struct Encadre {
-    int titre, unite;
-    const char* texteTitre;
-    const char* texteUnite;
-    int gauche, haut;
-    int lignes = 1; // lines the caption may wrap into
-    Plage plage = {};
-};
-
-// A caption whose text a handler rewrites.
-void reecrireLegende(QLabel* legende, const QString& texte);
-
-// The text a control shows, as words: a field's or a result's text, a list's
-// item, a caption on one line with its small "2"s (see indice) in place.
-QString texteAffiche(const QWidget* controle);
-
-// Places `boite` as `e` says, `largeur` × `hauteur`, with its caption
-// (`largeurTitre` wide) and its unit, and adds it to the page's description.
-void encadrer(QWidget* boite, const QString& legendes, const Encadre& e, int largeur, int hauteur,
-              int largeurTitre);
-
-// A unit label's new text, written by a calculation or a handler: the label
-// stays as wide as its text.
-void ecrireUnite(QLabel* unite, const QString& texte);
-
-// A small "²" standing in a caption's text right after its first
-// `caracteres` characters, on the caption's line and in its font; placerIndice
-// moves it there again once the caption's text has changed.
-QLabel* indice(QWidget* page, const QString& nom, const QLabel* legende, int caracteres);
-void placerIndice(QLabel* indice, const QLabel* legende, int caracteres);
-
-// An entry field of a family, its default text and where it stands.
-struct ChampPlace {
-    int champ;
-    const char* defaut;
-    Encadre e;
-};
-
-// Writes each field's default text and places it with its caption and unit.
-void placerChamps(entry::FamilleChamps* champs, const QString& legendes,
-                  std::initializer_list<ChampPlace> liste, int largeur, int hauteur,
-                  int largeurTitre);
 
 // Sets a label's text in bold, for headings and warnings.
 void mettreEnGras(QLabel* label);
@@ -123,8 +75,7 @@ QLabel* ligneDeTexte(QWidget* page, const QString& nom, int gauche, int haut, in
                      int hauteur = 255);
 
 // A picture drawn from one of the program's vector images (":/images/…"), at
-// its own size (its pixels at 96 dpi), its top left corner at (gauche, haut);
-// the page's sheet shows it too.
+// its own size (its pixels at 96 dpi), its top left corner at (gauche, haut).
 QWidget* illustration(QWidget* page, const QString& nom, const QString& image, int gauche,
                       int haut);
 
@@ -168,11 +119,10 @@ QPushButton* bouton(QWidget* page, const QString& nom, int gauche, int haut, int
 std::array<QPushButton*, 2> fleches(QWidget* page, const QString& nom, int index, int gauche,
                                     int haut, const std::function<void(int index)>& convertir);
 
-// The other field of such a row: index + 1 for an even index, index − 1 for
-// an odd one.
-constexpr int partenaire(int index) {
-    return index % 2 == 0 ? index + 1 : index - 1;
-}
+// A caption a screen reader gives `boite` where the page shows none of its
+// own (a unit list beside a row's caption): a hidden label, its buddy.
+QLabel* legendeCachee(QWidget* boite, const QString& texte);
+bool estLegendeCachee(const QWidget* controle);
 
 // The order in which the Tab key moves through a page's controls.
 void ordreTabulation(const std::vector<QWidget*>& controles);

@@ -1,22 +1,13 @@
 #include "tabs/feuille.h"
 
-#include "tabs/description.h"
-#include "ui/avertissement.h"
-
 #include <QAbstractTextDocumentLayout>
-#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
-#include <QDir>
-#include <QFileDialog>
-#include <QKeySequence>
-#include <QLabel>
+#include <QFileInfo>
 #include <QLocale>
-#include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QStandardPaths>
+#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextDocument>
 
@@ -61,11 +52,14 @@ QString tableaux(const Feuille& f) {
         html += QStringLiteral("<tr>%1 colspan='3' bgcolor='#e6e6e6'><b>%2</b></td></tr>")
                     .arg(td, echappe(section.titre));
         for (const Feuille::Ligne& l : section.lignes) {
-            if (l.valeur.isEmpty() && l.unite.isEmpty())
+            if (l.intertitre)
+                html += QStringLiteral("<tr>%1 colspan='3'><b><i>%2</i></b></td></tr>")
+                            .arg(td, echappe(l.titre));
+            else if (l.valeur.isEmpty() && l.unite.isEmpty())
                 html += QStringLiteral("<tr>%1 colspan='3'>%2</td></tr>").arg(td, echappe(l.titre));
             else
                 html +=
-                    QStringLiteral("<tr>%1 width='64%'>%2</td>%1 width='18%' align='right'>%3</td>"
+                    QStringLiteral("<tr>%1 width='62%'>%2</td>%1 width='20%' align='right'>%3</td>"
                                    "%1 width='18%'>%4</td></tr>")
                         .arg(td, echappe(l.titre), echappe(l.valeur), echappe(l.unite));
         }
@@ -73,9 +67,13 @@ QString tableaux(const Feuille& f) {
     return html + QStringLiteral("</table>");
 }
 
-// One formula a paragraph, its following lines indented under its start.
-QString formules(const Feuille& f) {
-    QString html = QStringLiteral("<p style='margin-bottom: 18px;'><b>Formules</b></p>");
+// One formula a paragraph, its following lines indented under its start;
+// on a page of their own, under the sheet's title.
+QString formules(const Feuille& f, bool suite) {
+    QString html =
+        suite ? QStringLiteral("<p>%1 – %2 (suite)</p>").arg(echappe(programme), echappe(f.titre))
+              : QString();
+    html += QStringLiteral("<p style='margin-bottom: 18px;'><b>Formules</b></p>");
     for (const QString& ligne : f.formules.split(u'\n', Qt::SkipEmptyParts))
         html += QStringLiteral("<p style='margin-top: 0; margin-bottom: 12px; margin-left: 60px; "
                                "text-indent: -60px;'>%1</p>")
@@ -95,47 +93,6 @@ void preparer(QTextDocument& document, QPdfWriter& pdf, double largeur, const QS
     document.setHtml(html);
 }
 
-// The file name the save dialog offers: the tab's title, with no folder in it.
-QString nomPropose(const QString& titre) {
-    QString nom = titre;
-    nom.replace(u'/', u'-');
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty() || !QDir(dossier).exists())
-        dossier = QDir::homePath();
-    return QDir(dossier).filePath(nom + QStringLiteral(".pdf"));
-}
-
-void copierFeuille(QWidget* controle) {
-    if (const Description* description = Description::de(controle))
-        QApplication::clipboard()->setText(texteFeuille(description->feuille()));
-}
-
-void enregistrerFeuille(QWidget* controle) {
-    const Description* description = Description::de(controle);
-    if (description == nullptr)
-        return;
-    const Feuille feuille = description->feuille();
-    QFileDialog dialogue(controle->window(),
-                         QStringLiteral("Enregistrer la feuille de calcul en PDF"),
-                         nomPropose(feuille.titre), QStringLiteral("Documents PDF (*.pdf)"));
-    dialogue.setOption(QFileDialog::DontUseNativeDialog);
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return;
-    const QString chemin = dialogue.selectedFiles().front();
-    if (!ecrirePdf(feuille, chemin))
-        ui::Avertir(controle, QStringLiteral("La feuille de calcul n'a pas pu être enregistrée "
-                                             "dans « %1 ».")
-                                  .arg(QDir::toNativeSeparators(chemin)));
-}
-
-QMenu* nouveauMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    return menu;
-}
-
 } // namespace
 
 QString texteFeuille(const Feuille& feuille) {
@@ -149,7 +106,15 @@ QString texteFeuille(const Feuille& feuille) {
 }
 
 bool ecrirePdf(const Feuille& feuille, const QString& chemin) {
-    QPdfWriter pdf(chemin);
+    // Only a regular file is replaced: the rename would put the PDF in place of a device or a
+    // pipe (a link is followed to its target).
+    if (const QFileInfo existant(chemin); existant.exists() && !existant.isFile())
+        return false;
+    // Written beside the file and renamed over it only once whole: a failure leaves it as it was.
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return false;
+    QPdfWriter pdf(&fichier);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(marge, marge, marge, marge), QPageLayout::Millimeter));
     pdf.setResolution(resolution);
@@ -169,64 +134,35 @@ bool ecrirePdf(const Feuille& feuille, const QString& chemin) {
     preparer(haut, pdf, zone.width(), tableaux(feuille));
     const double largeurFormules =
         tailleDessin.isEmpty() ? zone.width() : zone.width() - tailleDessin.width() - ecart * parMm;
-    preparer(bas, pdf, largeurFormules, formules(feuille));
+    preparer(bas, pdf, largeurFormules, formules(feuille, false));
 
-    // One page: a sheet taller than the page is drawn smaller.
-    const double hautBas = haut.size().height() + ecart * parMm;
-    const double hauteur = hautBas + std::max(bas.size().height(), tailleDessin.height());
-    const double echelle = std::min(1.0, zone.height() / hauteur);
-    peintre.scale(echelle, echelle);
+    // The tables, then the formulas beside the picture: below the tables when
+    // both fit on one page, else on a page of their own. Either part taller
+    // than its page is drawn smaller.
+    const double hautTableaux = haut.size().height();
+    const double hautFormules = std::max(bas.size().height(), tailleDessin.height());
+    const bool unePage = hautTableaux + ecart * parMm + hautFormules <= zone.height();
+    const auto echelle = [&](double hauteur) { return std::min(1.0, zone.height() / hauteur); };
+    const double e1 = unePage ? 1.0 : echelle(hautTableaux);
+    peintre.save();
+    peintre.scale(e1, e1);
     haut.drawContents(&peintre);
-    peintre.translate(0, hautBas);
+    peintre.restore();
+    if (unePage) {
+        peintre.translate(0, hautTableaux + ecart * parMm);
+    } else {
+        if (!pdf.newPage())
+            return false;
+        preparer(bas, pdf, largeurFormules, formules(feuille, true));
+    }
+    const double e2 = unePage ? 1.0 : echelle(std::max(bas.size().height(), tailleDessin.height()));
+    peintre.scale(e2, e2);
     bas.drawContents(&peintre);
     if (!tailleDessin.isEmpty())
         dessin.render(&peintre,
                       QRectF(QPointF(zone.width() - tailleDessin.width(), 0), tailleDessin));
-    return peintre.end();
-}
-
-void ajouterEntrees(QMenu* menu, QWidget* controle) {
-    QObject::connect(menu->addAction(QStringLiteral("Copier la feuille de calcul")),
-                     &QAction::triggered, controle, [controle] { copierFeuille(controle); });
-    QObject::connect(menu->addAction(QStringLiteral("Enregistrer la feuille de calcul en PDF…")),
-                     &QAction::triggered, controle, [controle] { enregistrerFeuille(controle); });
-}
-
-void menuDePage(QWidget* page) {
-    page->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(page, &QWidget::customContextMenuRequested, page,
-                     [page](const QPoint& position) {
-                         QMenu* menu = nouveauMenu(page);
-                         ajouterEntrees(menu, page);
-                         menu->popup(page->mapToGlobal(position));
-                     });
-}
-
-void menuDeResultat(QLabel* resultat) {
-    resultat->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(
-        resultat, &QWidget::customContextMenuRequested, resultat,
-        [resultat](const QPoint& position) {
-            // The entries of Qt's own menu of a selectable label, in its words.
-            const auto entree = [](const char* texte, QKeySequence::StandardKey touches) {
-                return QCoreApplication::translate("QWidgetTextControl", texte) + u'\t' +
-                       QKeySequence(touches).toString(QKeySequence::NativeText);
-            };
-            QMenu* menu = nouveauMenu(resultat);
-            QAction* copier = menu->addAction(entree("&Copy", QKeySequence::Copy));
-            copier->setEnabled(resultat->hasSelectedText());
-            QObject::connect(copier, &QAction::triggered, resultat, [resultat] {
-                QApplication::clipboard()->setText(resultat->selectedText());
-            });
-            QAction* tout = menu->addAction(entree("Select All", QKeySequence::SelectAll));
-            tout->setEnabled(!resultat->text().isEmpty());
-            QObject::connect(tout, &QAction::triggered, resultat, [resultat] {
-                resultat->setSelection(0, static_cast<int>(resultat->text().size()));
-            });
-            menu->addSeparator();
-            ajouterEntrees(menu, resultat);
-            menu->popup(resultat->mapToGlobal(position));
-        });
+    // commit() would not see the last buffered bytes fail to go out: flushed first.
+    return peintre.end() && fichier.flush() && fichier.commit();
 }
 
 } // namespace tabs

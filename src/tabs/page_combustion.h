@@ -3,26 +3,21 @@
 // air, the dew point and the flue-gas volume.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-class FamilleListes;
-} // namespace entry
-
 namespace tabs {
 
-class PageCombustion : public QWidget {
+class PageCombustion : public Page {
 public:
-    explicit PageCombustion(QWidget* parent = nullptr);
+    PageCombustion();
 
     // Start-up: the fuel and the two measured gases shown, each pick raising
     // its Click handling, in list order.
-    void afficherChoixInitiaux();
+    void demarrer() override;
 
     // Index 0: the conversion; 1 to 3: the efficiency; any other does nothing.
     void CmdCombustion_Click(int index);
@@ -34,7 +29,6 @@ private:
     void convertir();
     void calculerRendement();
     void echecRendement();
-    QString texteListe(int index) const;
 
     entry::FamilleChamps* TxtCombustion;
     entry::FamilleListes* CmbCombustion;
@@ -42,6 +36,7 @@ private:
     QLabel* titreResultat_ = nullptr;  // LblCombustion(2), "O" or "CO"
     QLabel* indiceResultat_ = nullptr; // LblIndice(7), the "²" following it
     QLabel* uniteVolume_ = nullptr;    // LblCombustion(19)
+    Note* note_ = nullptr;             // the efficiency's
 };
 
 } // namespace tabs

@@ -1,10 +1,9 @@
 #include "tabs/page_cond_fumees.h"
 
 #include "calc/combustion.h"
-#include "calc/cond_fumees.h"
-#include "calc/devoiement.h"
-#include "entry/champs_qt.h"
+#include "formulaires/cond_fumees.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 #include "ui/avertissement.h"
 
 #include <QComboBox>
@@ -13,28 +12,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tabs {
 
 namespace {
 
 namespace fumees = calc::cond_fumees;
+namespace form = formulaires::cond_fumees;
+using namespace form; // the page's columns and rows
 
 // Boxes and buttons, twips.
 constexpr int largeurBoite = 1095;
-constexpr int hauteurBoite = 315;
-constexpr int largeurBouton = 495;
 constexpr int largeurTitre = 2280;
 
-// Five columns left of the results; the rows of boxes of the three blocks.
-constexpr int colonne(int i) {
-    return 120 + i * 2400;
-}
 constexpr int finColonnes = colonne(5) - 120;
 constexpr int hautTitre = 1140;
-constexpr int hautRaccordement = 1920;
-constexpr int hautChaudiere = 3240;
-constexpr int hautChaudiere2 = 4380;
-constexpr int hautConduit = 5940;
 
 // The result column, right of a vertical line.
 constexpr int xTraitResultats = finColonnes + 120;
@@ -47,41 +40,47 @@ constexpr int largeurCadre = 8280;
 constexpr int hauteurCadre = 2595;
 constexpr int decalageOmbre = 120;
 
-QString LblCond_Fumees(int index) {
-    return entry::nomIndexe(QStringLiteral("LblCond_Fumees"), index);
-}
+// The offset frame: while it is shown, Tab and Shift+Tab go round its own
+// controls, in `ordre`.
+class CadreDevoiement : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    std::vector<QWidget*> ordre;
 
-const QString formules = QStringLiteral(
-    "Tirage disponible D = (ρa − ρf) × H × 9,81, avec ρf = 1,27 × 273,15 / (Tm + 273,15), "
-    "ρa = 1,293 × 273,15 / (te + 273,15) et Tm = tf − 2,5 × (L + Lc)\n"
-    "Vitesse des fumées w = (P / η / PCI) × Vf / 3600 / A\n"
-    "Pertes de charge Δp = w² × (λ × L / d + ζ) × 1,5 × 1,27 / 2 ; λ = 64 / Re en laminaire, "
-    "sinon Colebrook\n"
-    "Coudes : ζ = 0,3 par coude à 45° ou de dévoiement, 0,4 à 90°, 0,53 pour le raccordement\n"
-    "Section minimale : la plus petite A (pas de 0,01 cm²) où Δp raccordement + Δp conduit + "
-    "dépressions nécessaires ≤ D\n"
-    "Côté = √A ; diamètre = 2 × √(A / π)\n"
-    "Dévoiement : longueur inclinée = d / cos α ; hauteur couverte = d × tan α ; longueur "
-    "totale = H − d × tan α + d / cos α");
+protected:
+    bool focusNextPrevChild(bool suivant) override {
+        const auto ici = std::find(ordre.begin(), ordre.end(), focusWidget());
+        if (ici == ordre.end())
+            return QGroupBox::focusNextPrevChild(suivant);
+        const auto n = static_cast<std::ptrdiff_t>(ordre.size());
+        const auto i = ((ici - ordre.begin()) + (suivant ? 1 : n - 1)) % n;
+        ordre[static_cast<std::size_t>(i)]->setFocus(suivant ? Qt::TabFocusReason
+                                                             : Qt::BacktabFocusReason);
+        return true;
+    }
+};
 
 } // namespace
 
-PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
-    new Description(this, formules);
+PageCondFumees::PageCondFumees()
+    : Page(QStringLiteral("LblCond_Fumees"),
+           {calc::cond_fumees::formules, calc::devoiement::formules}) {
     // Enter in any field sizes the duct; the length follows the height as it is typed.
     TxtCond_Fumees =
-        new entry::FamilleChamps(this, QStringLiteral("TxtCond_Fumees"), entry::indicesJusqua(14),
-                                 {[this](int index) {
-                                      if (index == 9)
-                                          TxtCond_Fumees->ecrire(10, TxtCond_Fumees->texte(9));
-                                  },
-                                  [this](int) { CmdCond_Fumees_Click(0); }});
+        creerChamps(QStringLiteral("TxtCond_Fumees"),
+                    {form::champsRaccordement, form::champsChaudiere, form::champsConduit},
+                    {[this](int index) {
+                         if (index == 9)
+                             TxtCond_Fumees->ecrire(10, TxtCond_Fumees->texte(9));
+                     },
+                     [this](int) { CmdCond_Fumees_Click(0); }});
     CmbCond_Fumees =
         new entry::FamilleListes(this, QStringLiteral("CmbCond_Fumees"), entry::indicesJusqua(3),
                                  nullptr, [this](int index) { CmbCond_Fumees_Click(index); });
-    CmbCond_Fumees->remplir(0, fumees::Combustibles());
-    CmbCond_Fumees->remplir(1, fumees::MateriauxRaccordement());
-    CmbCond_Fumees->remplir(2, fumees::MateriauxConduit());
+    CmbCond_Fumees->remplir(0, calc::nomsCombustibles);
+    CmbCond_Fumees->remplir(1,
+                            std::span(fumees::nomsMateriaux).first(fumees::materiauxRaccordement));
+    CmbCond_Fumees->remplir(2, fumees::nomsMateriaux);
 
     placerRaccordement();
     filet(this, QStringLiteral("Line5(0)"), colonne(0), 2340, finColonnes - colonne(0));
@@ -90,6 +89,7 @@ PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
     placerConduit();
     placerResultats();
     placerDevoiement();
+    note_ = &description().annoter();
 
     const auto cmd = [this](int i) {
         return findChild<QWidget*>(entry::nomIndexe(QStringLiteral("CmdCond_Fumees"), i));
@@ -108,85 +108,33 @@ PageCondFumees::PageCondFumees(QWidget* parent) : QWidget(parent) {
 }
 
 void PageCondFumees::placerRaccordement() {
-    titreDeBloc(this, LblCond_Fumees(0),
+    titreDeBloc(this, nomLegende(0),
                 QStringLiteral("Conduit de raccordement chaudière --> conduit de fumées"),
                 colonne(0), hautTitre, 9000);
-    const QString legendes = QStringLiteral("LblCond_Fumees");
-    placerChamps(TxtCond_Fumees, legendes,
-                 {
-                     {0, "0", {1, 2, "Longueur", "m", colonne(0), hautRaccordement}},
-                     {1, "0", {5, 3, "Diamètre", "m", colonne(1), hautRaccordement}},
-                     {2, "0", {4, 7, "Nombre de coudes à 45°", "_", colonne(2), hautRaccordement}},
-                     {3, "0", {6, 8, "Nombre de coudes à 90°", "_", colonne(3), hautRaccordement}},
-                 },
-                 largeurBoite, hauteurBoite, largeurTitre);
-    encadrer(CmbCond_Fumees->liste(1), legendes,
+    placerChamps(TxtCond_Fumees, form::champsRaccordement, largeurBoite, hauteurBoite,
+                 largeurTitre);
+    encadrer(CmbCond_Fumees->liste(1),
              {25, -1, "Nature du conduit de raccordement", "", colonne(4), hautRaccordement, 2},
              1500, hauteurBoite, largeurTitre);
 }
 
 void PageCondFumees::placerChaudiere() {
-    titreDeBloc(this, LblCond_Fumees(9), QStringLiteral("Chaudière"), colonne(0), 2445, 9000);
-    const QString legendes = QStringLiteral("LblCond_Fumees");
-    encadrer(CmbCond_Fumees->liste(0), legendes,
-             {17, -1, "Combustible", "", colonne(0), hautChaudiere}, 2100, hauteurBoite,
-             largeurTitre);
-    placerChamps(
-        TxtCond_Fumees, legendes,
-        {
-            {4, "0", {11, 12, "Puissance", "kW", colonne(1), hautChaudiere}},
-            {13,
-             "0",
-             {28, 27, "Rendement de la chaudière (0 > n < 1)", "n", colonne(2), hautChaudiere, 2,
-              Plage::strictementEntre(0, 1)}},
-            {5,
-             "0",
-             {15, 16, "Volume de gaz brûlés (voir onglet Combustion)", "m3(n)/kg", colonne(3),
-              hautChaudiere, 2}},
-            {6,
-             "0",
-             {19, 18, "Température moyenne des gaz brûlés en sortie de chaudière", "°C", colonne(0),
-              hautChaudiere2, 3}},
-            {7,
-             "10",
-             {13, 14, "Dépression minimale nécessaire en sortie (voir données constructeur)", "Pa",
-              colonne(1), hautChaudiere2, 3}},
-            {8,
-             "4",
-             {33, 32, "Dépression minimale nécessaire à l'apport d'air comburant", "Pa", colonne(2),
-              hautChaudiere2, 3}},
-        },
-        largeurBoite, hauteurBoite, largeurTitre);
-    uniteVolume_ = findChild<QLabel*>(LblCond_Fumees(16));
+    titreDeBloc(this, nomLegende(9), QStringLiteral("Chaudière"), colonne(0), 2445, 9000);
+    encadrer(CmbCond_Fumees->liste(0), {17, -1, "Combustible", "", colonne(0), hautChaudiere}, 2100,
+             hauteurBoite, largeurTitre);
+    placerChamps(TxtCond_Fumees, form::champsChaudiere, largeurBoite, hauteurBoite, largeurTitre);
+    uniteVolume_ = legende(16);
 }
 
 void PageCondFumees::placerConduit() {
-    titreDeBloc(this, LblCond_Fumees(10), QStringLiteral("Conduit de fumées"), colonne(0), 4860,
-                9000);
-    const QString legendes = QStringLiteral("LblCond_Fumees");
-    placerChamps(
-        TxtCond_Fumees, legendes,
-        {
-            {9, "0", {21, 20, "Hauteur du conduit de fumées", "m", colonne(0), hautConduit, 3}},
-            {10,
-             "0",
-             {26, 29, "Longueur du conduit de fumées (différente de la hauteur si dévoiement)", "m",
-              colonne(1), hautConduit, 3,
-              Plage::regle(QStringLiteral("au moins la hauteur du conduit de fumées"))}},
-            {11,
-             "0",
-             {30, 22, "Nombre de coudes utilisés pour le dévoiement", "_", colonne(2), hautConduit,
-              3}},
-            {12,
-             "15",
-             {23, 31, "Température moyenne extérieure", "°C", colonne(3), hautConduit, 3}},
-        },
-        largeurBoite, hauteurBoite, largeurTitre);
+    titreDeBloc(this, nomLegende(10), QStringLiteral("Conduit de fumées"), colonne(0), 4860, 9000);
+    placerChamps(TxtCond_Fumees, form::champsConduit, largeurBoite, hauteurBoite, largeurTitre);
     auto* aide = bouton(
         this, QStringLiteral("CmdCond_Fumees(1)"), colonne(0) + largeurBoite + 420, hautConduit,
         375, hauteurBoite, [this] { CmdCond_Fumees_Click(1); }, QStringLiteral("?"));
     aide->setToolTip(QStringLiteral("Calculer la longueur totale, dévoiement compris"));
-    encadrer(CmbCond_Fumees->liste(2), legendes,
+    ui::nommer(aide, QStringLiteral("Ouvrir le calcul du dévoiement"), aide->toolTip());
+    encadrer(CmbCond_Fumees->liste(2),
              {50, -1, "Nature du conduit de fumées", "", colonne(4), hautConduit, 3}, 2280,
              hauteurBoite, largeurTitre);
 }
@@ -194,10 +142,9 @@ void PageCondFumees::placerConduit() {
 void PageCondFumees::placerResultats() {
     filet(this, QStringLiteral("Line6"), xTraitResultats, hautTitre,
           hautConduit + hauteurBoite - hautTitre, true);
-    const QString legendes = QStringLiteral("LblCond_Fumees");
     const struct {
         int resultat;
-        Encadre e;
+        formulaires::Encadre e;
     } resultats[] = {
         {0, {44, 45, "Section minimale", "cm²", xResultats, hautRaccordement}},
         {1, {46, 47, "Coté minimal si le conduit est carré", "cm", xResultats, hautChaudiere, 2}},
@@ -206,12 +153,19 @@ void PageCondFumees::placerResultats() {
     };
     creerResultats(this, QStringLiteral("LblResult_Cond_Fumees"), LblResult_Cond_Fumees);
     for (const auto& r : resultats)
-        encadrer(LblResult_Cond_Fumees[static_cast<std::size_t>(r.resultat)], legendes, r.e,
-                 largeurBoite, hauteurBoite, 2400);
-    bouton(this, QStringLiteral("CmdCond_Fumees(0)"), xResultats - 120 - largeurBouton,
-           hautChaudiere, largeurBouton, hauteurBoite, [this] { CmdCond_Fumees_Click(0); });
-    illustration(this, QStringLiteral("Image1"), QStringLiteral(":/images/conduit_fumees.svg"),
-                 xResultats, 5040);
+        encadrer(LblResult_Cond_Fumees[static_cast<std::size_t>(r.resultat)], r.e, largeurBoite,
+                 hauteurBoite, 2400);
+    ui::nommer(bouton(this, QStringLiteral("CmdCond_Fumees(0)"), xResultats - 120 - largeurBouton,
+                      hautChaudiere, largeurBouton, hauteurBoite,
+                      [this] { CmdCond_Fumees_Click(0); }),
+               QStringLiteral("Calculer la section du conduit"),
+               QStringLiteral("Plus petite section dont le tirage couvre les pertes de charge et "
+                              "les dépressions nécessaires"));
+    illustrer(QStringLiteral("Image1"), QStringLiteral(":/images/conduit_fumees.svg"), xResultats,
+              5040, QStringLiteral("Schéma d'un conduit de fumées dévoyé"),
+              QStringLiteral("Un conduit coiffé d'un chapeau, dont une partie inclinée décale le "
+                             "parcours, avec le décalage, l'angle, la hauteur couverte et la "
+                             "longueur de la partie inclinée."));
 }
 
 void PageCondFumees::placerDevoiement() {
@@ -225,23 +179,19 @@ void PageCondFumees::placerDevoiement() {
     placer(OmbreCadre, gaucheCadre + decalageOmbre, hautCadre + decalageOmbre, largeurCadre,
            hauteurCadre);
 
-    CdrDevoiement = new QGroupBox(
+    auto* cadreDevoiement = new CadreDevoiement(
         QStringLiteral("Calcul de la longueur supplémentaire due au dévoiement"), this);
+    CdrDevoiement = cadreDevoiement;
     CdrDevoiement->setObjectName(QStringLiteral("CdrDevoiement"));
     CdrDevoiement->setAutoFillBackground(true);
     placer(CdrDevoiement, gaucheCadre, hautCadre, largeurCadre, hauteurCadre);
 
     // Inside the frame, twips from its own corner; Enter runs nothing.
     QWidget* cadre = CdrDevoiement;
-    TxtDevoiement = new entry::FamilleChamps(cadre, QStringLiteral("TxtDevoiement"),
-                                             entry::indicesJusqua(2), {nullptr, nullptr});
-    const QString legendes = QStringLiteral("LblCond_Fumees");
-    encadrer(TxtDevoiement->champ(0), legendes, {35, 34, "Décaler", "m", 120, dansCadre(600)},
-             largeurBoite, hauteurBoite, 2000);
-    encadrer(TxtDevoiement->champ(1), legendes, {37, 36, "Angle", "Degrés", 3360, dansCadre(1800)},
-             largeurBoite, hauteurBoite, 2000);
+    TxtDevoiement = champs(QStringLiteral("TxtDevoiement"), form::champsDevoiement,
+                           {nullptr, nullptr}, largeurBoite, hauteurBoite, 2000, cadre);
     const struct {
-        Encadre e;
+        formulaires::Encadre e;
         int largeurTitre;
     } resultats[] = {
         {{39, 38, "Longueur due au dévoiement", "m", 3360, dansCadre(1080), 2}, 2040},
@@ -252,7 +202,7 @@ void PageCondFumees::placerDevoiement() {
     };
     creerResultats(cadre, QStringLiteral("LblDevoiement"), LblDevoiement);
     for (std::size_t i = 0; i < LblDevoiement.size(); ++i)
-        encadrer(LblDevoiement[i], legendes, resultats[i].e, largeurBoite, hauteurBoite,
+        encadrer(LblDevoiement[i], resultats[i].e, largeurBoite, hauteurBoite,
                  resultats[i].largeurTitre);
 
     auto* calculer = bouton(cadre, QStringLiteral("CmdDevoiement"), 5520, dansCadre(1080),
@@ -261,36 +211,36 @@ void PageCondFumees::placerDevoiement() {
         cadre, QStringLiteral("CmdReport(1)"), 6480, dansCadre(2160), largeurBouton, hauteurBoite,
         [this] { CmdReport_Click(1); }, QStringLiteral("x"));
     annuler->setToolTip(QStringLiteral("Annuler"));
+    ui::nommer(annuler, QStringLiteral("Annuler"),
+               QStringLiteral("Ferme le calcul sans changer la longueur du conduit"));
     auto* reporter = bouton(
         cadre, QStringLiteral("CmdReport(0)"), 7080, dansCadre(2160), 615, hauteurBoite,
         [this] { CmdReport_Click(0); }, QStringLiteral("-->"));
     reporter->setToolTip(QStringLiteral("Reporter la longueur du conduit et fermer"));
-    ordreTabulation(
-        {TxtDevoiement->champ(0), TxtDevoiement->champ(1), calculer, reporter, annuler});
+    ui::nommer(reporter, QStringLiteral("Reporter la longueur et fermer"),
+               QStringLiteral("Écrit la longueur totale dans la longueur du conduit de fumées"));
+    ui::nommer(calculer, QStringLiteral("Calculer la longueur du dévoiement"),
+               QStringLiteral("Longueur de la partie inclinée et longueur totale du conduit"));
+    cadreDevoiement->ordre = {TxtDevoiement->champ(0), TxtDevoiement->champ(1), calculer, reporter,
+                              annuler};
+    ordreTabulation(cadreDevoiement->ordre);
 
     OmbreCadre->hide();
     CdrDevoiement->hide();
 }
 
-void PageCondFumees::afficherChoixInitiaux() {
+void PageCondFumees::demarrer() {
     CmbCond_Fumees->choisir(0, QStringLiteral("Fuel domestique"));
     CmbCond_Fumees->choisir(1, QStringLiteral("Acier inox"));
     CmbCond_Fumees->choisir(2, QStringLiteral("Boisseaux béton"));
-}
-
-void PageCondFumees::ecrireRendementInitial() {
     TxtCond_Fumees->ecrire(13, entry::texteDouble(0.9));
-}
-
-QString PageCondFumees::texteListe(int index) const {
-    return CmbCond_Fumees->liste(index)->currentText();
 }
 
 // Whichever list is picked, the volume's unit follows the fuel.
 void PageCondFumees::CmbCond_Fumees_Click(int) {
-    ecrireUnite(
-        uniteVolume_,
-        QStringView(calc::combustion::uniteVolume(texteListe(0).toStdU16String())).toString());
+    const auto combustible =
+        static_cast<calc::Combustible>(CmbCond_Fumees->liste(0)->currentIndex());
+    ecrireUnite(uniteVolume_, QStringView(calc::combustion::uniteVolume(combustible)).toString());
 }
 
 void PageCondFumees::CmdCond_Fumees_Click(int index) {
@@ -302,43 +252,29 @@ void PageCondFumees::CmdCond_Fumees_Click(int index) {
 
 void PageCondFumees::dimensionner() {
     // A lone "-" in any field: nothing happens.
-    if (!TxtCond_Fumees->sontDesNombres({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}))
+    const auto saisie = lire<fumees::Saisie>(form::sources, form::listes);
+    if (!saisie)
         return;
-    const auto simple = [this](int i) { return *TxtCond_Fumees->lireSimple(i); };
-    const auto dbl = [this](int i) { return *TxtCond_Fumees->lireDouble(i); };
-    const std::u16string combustible = texteListe(0).toStdU16String(),
-                         raccordement = texteListe(1).toStdU16String(),
-                         conduit = texteListe(2).toStdU16String();
-    fumees::Saisie s;
-    s.combustible = combustible;
-    s.materiauRaccordement = raccordement;
-    s.materiauConduit = conduit;
-    s.hauteur = simple(9);
-    s.longueur = simple(10);
-    s.longueurRaccordement = simple(0);
-    s.diametreRaccordement = simple(1);
-    s.temperatureFumees = simple(6);
-    s.temperatureExterieure = simple(12);
-    s.volumeFumees = simple(5);
-    s.puissance = simple(4);
-    s.rendement = simple(13);
-    s.hauteurDouble = dbl(9);
-    s.longueurDouble = dbl(10);
-    s.diametreDouble = dbl(1);
-    s.coudes45 = dbl(2);
-    s.coudes90 = dbl(3);
-    s.coudesDevoiement = dbl(11);
-    s.depressionSortie = dbl(7);
-    s.depressionAirComburant = dbl(8);
-
-    const auto calcul = fumees::calculer(s);
+    fumees::Intermediaires notes;
+    const auto calcul = fumees::calculer(*saisie, &notes);
+    const auto noter = [&](const QString& raison) {
+        note_->enregistrer(lus(form::sources, form::listes),
+                           valeursIntermediaires(form::intermediaires, notes), raison);
+    };
     if (const auto* r = std::get_if<fumees::Resultat>(&calcul)) {
+        noter(notes.echec ? echecDuCalcul() : QString());
         LblResult_Cond_Fumees[0]->setText(entry::texteDouble(r->section));
         LblResult_Cond_Fumees[1]->setText(entry::texteDouble(r->cote));
         LblResult_Cond_Fumees[2]->setText(entry::texteDouble(r->diametre));
         return;
     }
-    switch (std::get<fumees::Refus>(calcul)) {
+    const auto refus = std::get<fumees::Refus>(calcul);
+    noter(refus == fumees::Refus::HauteurSuperieureLongueur
+              ? QStringLiteral("hauteur du conduit de fumées supérieure à sa longueur")
+          : refus == fumees::Refus::HorsPlage
+              ? QStringLiteral("une donnée dépasse la plage des nombres en simple précision")
+              : QStringLiteral("dépression disponible trop faible"));
+    switch (refus) {
     case fumees::Refus::HauteurSuperieureLongueur:
         ui::Avertir(this, QStringLiteral("La hauteur du conduit de fumées ne peut être supérieure "
                                          "à la longueur !"));
@@ -365,15 +301,15 @@ void PageCondFumees::ouvrirDevoiement() {
     OmbreCadre->raise();
     CdrDevoiement->show();
     CdrDevoiement->raise();
+    TxtDevoiement->champ(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void PageCondFumees::CmdDevoiement_Click() {
-    const auto d = TxtDevoiement->lireDouble(0), angle = TxtDevoiement->lireDouble(1),
-               hauteur = TxtCond_Fumees->lireDouble(9);
-    if (!d || !angle || !hauteur)
+    const auto entree = lire<calc::devoiement::Entree>(form::sourcesDevoiement);
+    if (!entree)
         return;
     // A vertical inclined part leaves the results as they were.
-    const auto r = calc::devoiement::calculer(*d, *angle, *hauteur);
+    const auto r = calc::devoiement::calculer(*entree);
     if (!r)
         return;
     LblDevoiement[0]->setText(entry::texteDouble(r->longueurInclinee));
@@ -387,6 +323,7 @@ void PageCondFumees::CmdReport_Click(int index) {
     if (index == 0 || index == 1) {
         CdrDevoiement->hide();
         OmbreCadre->hide();
+        findChild<QWidget*>(QStringLiteral("CmdCond_Fumees(1)"))->setFocus(Qt::OtherFocusReason);
     }
 }
 

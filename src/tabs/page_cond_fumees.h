@@ -3,28 +3,22 @@
 // needs, with a frame working out the length of a duct with an offset.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QGroupBox;
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-class FamilleListes;
-} // namespace entry
-
 namespace tabs {
 
-class PageCondFumees : public QWidget {
+class PageCondFumees : public Page {
 public:
-    explicit PageCondFumees(QWidget* parent = nullptr);
+    PageCondFumees();
 
     // Start-up: the fuel and the two materials shown, each pick raising its
     // Click handling, then the boiler efficiency, 0.9, with the system separator.
-    void afficherChoixInitiaux();
-    void ecrireRendementInitial();
+    void demarrer() override;
 
     // Index 0: the sizing; 1: opens the offset frame; any other does nothing.
     void CmdCond_Fumees_Click(int index);
@@ -42,7 +36,6 @@ private:
     void placerDevoiement();
     void dimensionner();
     void ouvrirDevoiement();
-    QString texteListe(int index) const;
 
     entry::FamilleChamps* TxtCond_Fumees;
     entry::FamilleListes* CmbCond_Fumees;
@@ -52,6 +45,7 @@ private:
     QLabel* uniteVolume_ = nullptr; // LblCond_Fumees(16)
     QWidget* OmbreCadre = nullptr;
     QGroupBox* CdrDevoiement = nullptr;
+    Note* note_ = nullptr; // the sizing's
 };
 
 } // namespace tabs

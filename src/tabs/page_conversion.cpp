@@ -1,88 +1,74 @@
 #include "tabs/page_conversion.h"
 
-#include "calc/conversion.h"
-#include "entry/champs_qt.h"
-#include "entry/separateur.h"
+#include "formulaires/conversion.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <array>
-
 namespace tabs {
 
 namespace {
-
-using calc::conversion::Grandeur;
-
-struct Rangee {
-    Grandeur grandeur;
-    const char16_t* legende;
-    const char16_t* uniteGauche; // shown at start
-    const char16_t* uniteDroite;
-    int gauche, haut; // left field, twips
-};
-
-const std::array<Rangee, 5> rangees = {{
-    {Grandeur::Temperature, u"Degrés", u"°C", u"°K", 840, 1920},
-    {Grandeur::Pression, u"Pression", u"mCE", u"bar", 840, 3960},
-    {Grandeur::Puissance, u"Puissance", u"W", u"kW", 3960, 6120},
-    {Grandeur::Energie, u"Ènergie", u"W/h", u"kW/h", 7080, 1920},
-    {Grandeur::Debit, u"Débit", u"m3/h", u"l/h", 7080, 3960},
-}};
-
-QString texte(const char16_t* t) {
-    return QString::fromUtf16(t);
-}
-
-const QString formules = QStringLiteral(
-    "Valeur convertie = valeur × facteur(unité de départ) / facteur(unité d'arrivée)\n"
-    "°K = °C + 273,15 ; °F = °C × 9/5 + 32\n"
-    "1 atm = 101325 Pa = 760 mmHg ; 1 bar = 100000 Pa ; 1 mCE = 9810 Pa ; 1 mmCE = 9,81 Pa\n"
-    "1 kCal = 4,1855 kJ ; 1 kW/h = 3600 kJ ; 1 W/h = 3,6 kJ\n"
-    "Arrondis : 3 décimales pour les températures, 4 pour les pressions et les puissances, "
-    "5 pour les énergies et les débits");
-
+namespace form = formulaires::conversion;
 } // namespace
 
-PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
-    auto* description = new Description(this, formules);
+PageConversion::PageConversion()
+    : Page(QStringLiteral("LblCOnversion"), {calc::conversion::formules}) {
     const auto convertir = [this](int index) { CmdConversion_Click(index); };
     TxtConversion = new entry::FamilleChamps(this, QStringLiteral("TxtConversion"),
                                              entry::indicesJusqua(10), {nullptr, convertir});
     CmbConversion = new entry::FamilleListes(this, QStringLiteral("CmbConversion"),
                                              entry::indicesJusqua(10), convertir);
 
-    constexpr int hauteur = 315;
+    for (std::size_t r = 0; r < notes_.size(); ++r)
+        notes_[r] = &description().annoter(QString::fromUtf8(form::rangees[r].legende),
+                                           Note::Genre::Rangee);
     std::vector<QWidget*> tabulation;
-    for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
-        const Rangee& rangee = rangees[static_cast<std::size_t>(r)];
+    for (int r = 0; r < static_cast<int>(form::rangees.size()); ++r) {
+        const form::Rangee& rangee = form::rangees[static_cast<std::size_t>(r)];
         const int x = rangee.gauche;
         const int y = rangee.haut;
         const int gauche = 2 * r;
         const int droite = 2 * r + 1;
 
-        auto* titre = legende(this, entry::nomIndexe(QStringLiteral("LblCOnversion"), r),
-                              texte(rangee.legende), x + 2160, y - 480, 1215, 255);
+        auto* titre = tabs::legende(this, nomLegende(r), QString::fromUtf8(rangee.legende),
+                                    x + 2160, y - 480, 1215, 255);
         titre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-        placer(TxtConversion->champ(gauche), x, y, 1215, hauteur);
-        placer(CmbConversion->liste(gauche), x + 1200, y, 855, hauteur);
-        placer(TxtConversion->champ(droite), x + 3480, y, 1215, hauteur);
-        placer(CmbConversion->liste(droite), x + 4680, y, 855, hauteur);
+        placer(TxtConversion->champ(gauche), x, y, 1215, hauteurBoite);
+        placer(CmbConversion->liste(gauche), x + 1200, y, 855, hauteurBoite);
+        placer(TxtConversion->champ(droite), x + 3480, y, 1215, hauteurBoite);
+        placer(CmbConversion->liste(droite), x + 4680, y, 855, hauteurBoite);
         for (const int i : {gauche, droite}) {
             for (const auto& unite : calc::conversion::unites(rangee.grandeur))
                 CmbConversion->liste(i)->addItem(QString::fromStdU16String(unite));
             // Either side is typed or written by the conversion.
-            description->ajouter(TxtConversion->champ(i), {titre}, CmbConversion->liste(i), {},
-                                 Description::Genre::Valeur);
+            description().ajouter(TxtConversion->champ(i), {titre}, CmbConversion->liste(i), {},
+                                  Description::Genre::Valeur);
         }
 
         const auto [versDroite, versGauche] =
             fleches(this, QStringLiteral("CmdConversion"), gauche, x + 2160, y, convertir);
+        // Where the row shows no caption of its own, a screen reader gets one.
+        const QString nom = titre->text();
+        legendeCachee(CmbConversion->liste(gauche), nom + QStringLiteral(", unité de gauche"));
+        legendeCachee(CmbConversion->liste(droite), nom + QStringLiteral(", unité de droite"));
+        legendeCachee(TxtConversion->champ(droite), nom + QStringLiteral(", à droite"));
+        // The arrows say which way they convert, in the units the lists show.
+        const auto nommerFleches = [this, gauche, droite, versDroite, versGauche] {
+            const QString de = CmbConversion->liste(gauche)->currentText(),
+                          vers = CmbConversion->liste(droite)->currentText();
+            ui::nommer(versDroite, QStringLiteral("Convertir de %1 en %2").arg(de, vers),
+                       QStringLiteral("Écrit à droite la valeur de gauche convertie"));
+            ui::nommer(versGauche, QStringLiteral("Convertir de %1 en %2").arg(vers, de),
+                       QStringLiteral("Écrit à gauche la valeur de droite convertie"));
+        };
+        for (const int i : {gauche, droite})
+            connect(CmbConversion->liste(i), &QComboBox::currentIndexChanged, this, nommerFleches);
+        nommerFleches();
         tabulation.insert(tabulation.end(),
                           {TxtConversion->champ(gauche), CmbConversion->liste(gauche), versDroite,
                            versGauche, TxtConversion->champ(droite), CmbConversion->liste(droite)});
@@ -90,25 +76,36 @@ PageConversion::PageConversion(QWidget* parent) : QWidget(parent) {
     ordreTabulation(tabulation);
 }
 
-void PageConversion::afficherUnitesInitiales() {
-    for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
-        const Rangee& rangee = rangees[static_cast<std::size_t>(r)];
-        CmbConversion->liste(2 * r)->setCurrentText(texte(rangee.uniteGauche));
-        CmbConversion->liste(2 * r + 1)->setCurrentText(texte(rangee.uniteDroite));
+void PageConversion::demarrer() {
+    for (int r = 0; r < static_cast<int>(form::rangees.size()); ++r) {
+        const form::Rangee& rangee = form::rangees[static_cast<std::size_t>(r)];
+        CmbConversion->liste(2 * r)->setCurrentText(QString::fromUtf8(rangee.uniteGauche));
+        CmbConversion->liste(2 * r + 1)->setCurrentText(QString::fromUtf8(rangee.uniteDroite));
     }
 }
 
 void PageConversion::CmdConversion_Click(int index) {
     if (index < 0 || index > 9)
         return;
-    const Rangee& rangee = rangees[static_cast<std::size_t>(index / 2)];
-    const auto resultat = calc::conversion::convertir(
-        rangee.grandeur, TxtConversion->texte(index).toStdU16String(),
-        CmbConversion->liste(index)->currentText().toStdU16String(),
-        CmbConversion->liste(partenaire(index))->currentText().toStdU16String(),
-        ModGeneral::Separateur_Decimal());
+    const form::Rangee& rangee = form::rangees[static_cast<std::size_t>(index / 2)];
+    const auto x = TxtConversion->lireDouble(index);
+    const int source = CmbConversion->liste(index)->currentIndex();
+    const int destination = CmbConversion->liste(formulaires::partenaire(index))->currentIndex();
+    if (!x || source < 0 || destination < 0)
+        return;
+    calc::conversion::Intermediaires notes;
+    const auto resultat =
+        calc::conversion::convertir(rangee.grandeur, *x, source, destination, &notes);
+    const int partenaire = formulaires::partenaire(index);
+    notes_[static_cast<std::size_t>(index / 2)]->enregistrer(
+        {TxtConversion->champ(index), CmbConversion->liste(index),
+         CmbConversion->liste(partenaire)},
+        valeursIntermediaires(form::intermediaires, notes), resultat ? QString() : echecDuCalcul(),
+        QString::fromUtf8(rangee.legende) + QStringLiteral(" : ") +
+            CmbConversion->liste(index)->currentText() + QStringLiteral(" → ") +
+            CmbConversion->liste(partenaire)->currentText());
     if (resultat)
-        TxtConversion->ecrire(partenaire(index), QString::fromStdU16String(*resultat));
+        TxtConversion->ecrire(formulaires::partenaire(index), entry::texteDouble(*resultat));
 }
 
 } // namespace tabs

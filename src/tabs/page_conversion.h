@@ -2,21 +2,18 @@
 // left to right with ">" and right to left with "<".
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
-namespace entry {
-class FamilleChamps;
-class FamilleListes;
-} // namespace entry
+#include <array>
 
 namespace tabs {
 
-class PageConversion : public QWidget {
+class PageConversion : public Page {
 public:
-    explicit PageConversion(QWidget* parent = nullptr);
+    PageConversion();
 
     // Start-up: each list shows its row's usual pair of units.
-    void afficherUnitesInitiales();
+    void demarrer() override;
 
     // Converts field `index` into its partner of the row (index + 1 for an
     // even index, index − 1 for an odd one), in the units the lists show.
@@ -25,6 +22,7 @@ public:
 private:
     entry::FamilleChamps* TxtConversion;
     entry::FamilleListes* CmbConversion;
+    std::array<Note*, 5> notes_{}; // each row's
 };
 
 } // namespace tabs

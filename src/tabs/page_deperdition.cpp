@@ -1,8 +1,8 @@
 #include "tabs/page_deperdition.h"
 
-#include "calc/deperdition.h"
-#include "entry/champs_qt.h"
+#include "formulaires/deperdition.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 #include "ui/curseur_occupe.h"
 
 #include <QCheckBox>
@@ -21,22 +21,16 @@ namespace tabs {
 namespace {
 
 namespace dep = calc::deperdition;
+namespace form = formulaires::deperdition;
+using form::sousLegende;
+using form::xEntrees;
 
-// Boxes, twips; a box stands this far below the top of its caption.
+// Boxes, twips.
 constexpr int largeurBoite = 1095;
-constexpr int hauteurBoite = 315;
-constexpr int sousLegende = 240;
 
-// Columns: lists and inputs, the insulation conductivity, the picture with
-// the diameters on it, the button, two result columns.
-constexpr int xEntrees = 360;
-constexpr int xLambda = 3000; // its caption on one line, clear of the picture's lines
-constexpr int xImage = 4965;
-constexpr int hautImage = 1780;
-constexpr int xDiametres = 5640;
-constexpr int xBouton = 8160;
-constexpr int xResultats = 8760;
-constexpr int xResultats2 = 10920;
+// Columns: the picture, the button, two result columns.
+constexpr int xImage = 4965, hautImage = 1780;
+constexpr int xBouton = 8160, xResultats = 8760, xResultats2 = 10920;
 constexpr int largeurListe = 2535;
 constexpr int largeurLegende = 2880; // either caption of the surroundings on one line
 
@@ -44,56 +38,51 @@ constexpr int largeurLegende = 2880; // either caption of the surroundings on on
 // two lines between its button and the next.
 constexpr int xCadre = 360, hautCadre = 3000, largeurCadre = 4440, hauteurCadre = 1575;
 
-const QString echecTexte = QStringLiteral("#####");
 const QString temperatureAir = QStringLiteral("Température de l'air du local");
 const QString temperatureEau = QStringLiteral("Température de l'eau du ballon");
-
-QString LblDeperdition(int index) {
-    return entry::nomIndexe(QStringLiteral("LblDeperdition"), index);
-}
 
 QString chaine(std::u16string_view texte) {
     return QString::fromUtf16(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
-const QString formules = QStringLiteral(
-    "Y = π / (ln(de / di) / (2 λc) + 1 / (hi × di) + ln(diso / de) / (2 λiso) + 1 / (he × D)) "
-    "(W/(m.K))\n"
-    "Ue = 1 / ((D / (2 λc)) ln(de / di) + (1 / hi)(D / di) + (D / (2 λiso)) ln(diso / de) + "
-    "1 / he) ; Ui de même, rapporté au diamètre intérieur\n"
-    "Tsortie = Tentrée − Y × L × (Tmoy − Tamb) / C, C = 4185,5 × Q / 3600 (eau) ou 0,34 × Q "
-    "(air)\n"
-    "Température superficielle Ts = Tmoy − (Tmoy − Tamb) × Ue × (résistances de la paroi, du "
-    "film intérieur et de l'isolant), cherchée par pas de 0,001 °C\n"
-    "Déperditions : linéiques (Tmoy − Tamb) × Y ; surfaciques (Tmoy − Tamb) × Ue ou Ui ; "
-    "totales (Tmoy − Tamb) × Y × L\n"
-    "D = diso si la conduite est isolée, de sinon ; λc : Cuivre 380, Acier 50, Per/Pvc "
-    "0,35 W/(m.K)");
+// Why the march stopped, told after the failure it shows as; in the order
+// of the causes.
+QString raison(dep::Cause cause) {
+    static const char* const pourquoi[] = {
+        " (ambiance plus chaude que le fluide)",
+        " (fluide au-dessus de 150 °C)",
+        " (température superficielle sous celle de l'ambiance)",
+        " (température superficielle au-dessus de celle du fluide)",
+        " (les températures superficielles supposée et calculée ne se rejoignent pas)",
+        "",
+    };
+    return echecDuCalcul() + QString::fromUtf8(pourquoi[static_cast<std::size_t>(cause)]);
+}
 
 } // namespace
 
-PageDeperdition::PageDeperdition(QWidget* parent) : QWidget(parent) {
-    new Description(this, formules);
+PageDeperdition::PageDeperdition()
+    : Page(QStringLiteral("LblDeperdition"), {calc::deperdition::formules}) {
     const auto calculer = [this](int) { CmdDeperdition_Click(); };
-    TxtDeperdition = new entry::FamilleChamps(this, QStringLiteral("TxtDeperdition"),
-                                              entry::indicesJusqua(8), {nullptr, calculer});
+    TxtDeperdition = creerChamps(QStringLiteral("TxtDeperdition"),
+                                 {form::champsFluide, form::champsIsolation}, {nullptr, calculer});
     CmbDeperdition =
         new entry::FamilleListes(this, QStringLiteral("CmbDeperdition"), {0, 1}, calculer);
     placerEntrees();
     placerIsolation();
     placerResultats();
+    note_ = &description().annoter();
 }
 
 void PageDeperdition::placerEntrees() {
     // The fluid list above the pipe list; the pipe list is filled at start-up.
     QComboBox* fluide = CmbDeperdition->liste(1);
-    for (const auto texte : dep::fluides)
+    for (const auto texte : dep::nomsFluides)
         fluide->addItem(chaine(texte));
     fluide->setCurrentIndex(-1);
-    const QString legendes = QStringLiteral("LblDeperdition");
-    encadrer(fluide, legendes, {3, -1, "Fluide", "", xEntrees, 1200 + sousLegende}, largeurListe,
+    encadrer(fluide, {3, -1, "Fluide", "", xEntrees, 1200 + sousLegende}, largeurListe,
              hauteurBoite, largeurListe);
-    encadrer(CmbDeperdition->liste(0), legendes,
+    encadrer(CmbDeperdition->liste(0),
              {2, -1, "Type de conduite", "", xEntrees, 2040 + sousLegende}, largeurListe,
              hauteurBoite, largeurListe);
     for (const int i : {0, 1})
@@ -105,8 +94,7 @@ void PageDeperdition::placerEntrees() {
                     QStringLiteral("La conduite est isolée"), xEntrees, 2640, largeurListe, 255);
     ChkDeperdition->setChecked(true);
     connect(ChkDeperdition, &QCheckBox::toggled, this, [this] { ChkDeperdition_Click(); });
-    Description* description = Description::de(this);
-    description->ajouter(ChkDeperdition, {ChkDeperdition});
+    description().ajouter(ChkDeperdition, {ChkDeperdition});
 
     QFrame* Shape1 =
         cadre(this, QStringLiteral("Shape1"), xCadre, hautCadre, largeurCadre, hauteurCadre);
@@ -121,91 +109,63 @@ void PageDeperdition::placerEntrees() {
                               hautCadre + 120 + 600 * i, largeurCadre - 240, 555);
         OptDeperdition[static_cast<std::size_t>(i)] = bouton;
         bouton->setChecked(i == 0);
-        description->ajouter(bouton, {bouton});
+        description().ajouter(bouton, {bouton});
         connect(bouton, &QRadioButton::toggled, this, [this, i](bool choisie) {
             if (choisie)
                 OptDeperdition_Click(i);
         });
     }
 
-    const struct {
-        int champ;
-        Encadre e;
-    } entrees[] = {
-        {2, {0, 1, "Débit du fluide", "l/h", xEntrees, 4920 + sousLegende}},
-        {4,
-         {12, 11, "Température du fluide", "°C", xEntrees, 5640 + sousLegende, 1,
-          Plage::auPlus(dep::temperatureFluideMaximale)}},
-        {5, {14, 13, "Longueur de la conduite", "m", xEntrees, 6360 + sousLegende}},
-        {7,
-         {22, 23, "Température de l'air du local", "°C", xEntrees, 7080 + sousLegende, 1,
-          Plage::regle(QStringLiteral("au plus la température du fluide"))}},
-    };
-    for (const auto& e : entrees)
-        encadrer(TxtDeperdition->champ(e.champ), legendes, e.e, largeurBoite, hauteurBoite,
-                 largeurLegende);
-
-    tabs::bouton(this, QStringLiteral("CmdDeperdition"), xBouton, 1200, 495, hauteurBoite,
-                 [this] { CmdDeperdition_Click(); });
+    placerChamps(TxtDeperdition, form::champsFluide, largeurBoite, hauteurBoite, largeurLegende);
+    // Level with the first row of results' boxes.
+    ui::nommer(tabs::bouton(this, QStringLiteral("CmdDeperdition"), xBouton, 1200 + sousLegende,
+                            largeurBouton, hauteurBoite, [this] { CmdDeperdition_Click(); }),
+               QStringLiteral("Calculer les déperditions"),
+               QStringLiteral("Température superficielle, température de sortie et déperditions "
+                              "de la conduite"));
 }
 
 void PageDeperdition::placerIsolation() {
-    ImgDeperdition[0] =
-        illustration(this, QStringLiteral("ImgDeperdition(0)"),
-                     QStringLiteral(":/images/conduite_isolee.svg"), xImage, hautImage);
-    ImgDeperdition[1] =
-        illustration(this, QStringLiteral("ImgDeperdition(1)"),
-                     QStringLiteral(":/images/conduite_nue.svg"), xImage, hautImage);
+    ImgDeperdition[0] = illustrer(
+        QStringLiteral("ImgDeperdition(0)"), QStringLiteral(":/images/conduite_isolee.svg"), xImage,
+        hautImage, QStringLiteral("Coupe de la conduite isolée"),
+        QStringLiteral("La conduite et son isolant en coupe, avec le diamètre extérieur de "
+                       "l'isolation, celui de la conduite et son diamètre intérieur."));
+    ImgDeperdition[1] = illustrer(
+        QStringLiteral("ImgDeperdition(1)"), QStringLiteral(":/images/conduite_nue.svg"), xImage,
+        hautImage, QStringLiteral("Coupe de la conduite nue"),
+        QStringLiteral("La paroi de la conduite en coupe, avec ses diamètres extérieur et "
+                       "intérieur."));
     ImgDeperdition[1]->hide();
     // Under the fields that stand on them.
     for (QWidget* image : ImgDeperdition)
         image->lower();
 
-    // The diameters on the picture, each by its dimension arrow; the
-    // insulation's conductivity left of it, with a leader to the insulation.
-    const struct {
-        int champ;
-        Encadre e;
-        int largeurTitre;
-    } entrees[] = {
-        {6,
-         {20, 21, "Coefficient Lambda de l'isolant", "W/(m.K)", xLambda, 5760 + sousLegende},
-         2580},
-        // Between the extension lines of the picture, above its arrow.
-        {0,
-         {4, 7, "Diamètre extérieur de l'isolation", "m", xDiametres, 1560 + sousLegende, 2},
-         1770},
-        {1,
-         {5, 8, "Diamètre extérieur de la conduite", "m", xDiametres, 2565 + sousLegende, 2},
-         1770},
-        // Below the picture's lines, on one line.
-        {3, {6, 9, "Diamètre intérieur de la conduite", "m", xDiametres, 6180 + sousLegende}, 2760},
-    };
-    for (const auto& e : entrees)
-        encadrer(TxtDeperdition->champ(e.champ), QStringLiteral("LblDeperdition"), e.e,
-                 largeurBoite, hauteurBoite, e.largeurTitre);
-
-    isolation_ = {findChild<QLabel*>(LblDeperdition(4)),
-                  findChild<QLabel*>(LblDeperdition(7)),
+    placerChamps(TxtDeperdition, form::champsIsolation, largeurBoite, hauteurBoite, 0);
+    // The insulation's diameter and conductivity, with a leader from the
+    // conductivity to the insulation.
+    isolation_ = {legende(4),
+                  legende(7),
                   TxtDeperdition->champ(0),
-                  findChild<QLabel*>(LblDeperdition(20)),
-                  findChild<QLabel*>(LblDeperdition(21)),
+                  legende(20),
+                  legende(21),
                   TxtDeperdition->champ(6),
                   trait(this, QStringLiteral("Line8"), 4560, 5640, 5280, 4920),
                   point(this, QStringLiteral("PointDeperdition"), 5250, 4800, 90, 255)};
 
-    ordreTabulation({CmbDeperdition->liste(1), CmbDeperdition->liste(0), ChkDeperdition,
-                     OptDeperdition[0], OptDeperdition[1], TxtDeperdition->champ(2),
-                     TxtDeperdition->champ(4), TxtDeperdition->champ(5), TxtDeperdition->champ(7),
-                     TxtDeperdition->champ(6), TxtDeperdition->champ(0), TxtDeperdition->champ(1),
-                     TxtDeperdition->champ(3),
-                     findChild<QWidget*>(QStringLiteral("CmdDeperdition"))});
+    std::vector<QWidget*> tabulation = {CmbDeperdition->liste(1), CmbDeperdition->liste(0),
+                                        ChkDeperdition, OptDeperdition[0], OptDeperdition[1]};
+    for (const auto& table : {std::span(form::champsFluide), std::span(form::champsIsolation)})
+        for (const formulaires::Champ& c : table)
+            tabulation.push_back(TxtDeperdition->champ(c.index));
+    tabulation.push_back(findChild<QWidget*>(QStringLiteral("CmdDeperdition")));
+    ordreTabulation(tabulation);
 }
 
 void PageDeperdition::placerResultats() {
     const struct {
         int resultat;
-        Encadre e;
+        formulaires::Encadre e;
         int largeurTitre;
     } sorties[] = {
         {0, {15, 10, "Coefficient Y", "W/(m.K)", xResultats, 1200 + sousLegende}, 2100},
@@ -238,35 +198,31 @@ void PageDeperdition::placerResultats() {
     };
     creerResultats(this, QStringLiteral("LblResltat_Deperdition"), LblResltat_Deperdition);
     for (const auto& s : sorties)
-        encadrer(LblResltat_Deperdition[static_cast<std::size_t>(s.resultat)],
-                 QStringLiteral("LblDeperdition"), s.e, s.resultat == 7 ? 1335 : largeurBoite,
-                 hauteurBoite, s.largeurTitre);
+        encadrer(LblResltat_Deperdition[static_cast<std::size_t>(s.resultat)], s.e,
+                 s.resultat == 7 ? 1335 : largeurBoite, hauteurBoite, s.largeurTitre);
     LblResltat_Deperdition[8]->setText(QStringLiteral("-----"));
 }
 
-void PageDeperdition::remplirListes() {
+void PageDeperdition::demarrer() {
     QComboBox* conduite = CmbDeperdition->liste(0);
     {
         // Appending raises nothing, and leaves nothing shown yet.
         const QSignalBlocker silence(conduite);
-        for (const dep::Materiau& m : dep::materiaux)
-            conduite->addItem(chaine(m.texte));
+        for (const auto texte : dep::nomsConduites)
+            conduite->addItem(chaine(texte));
         conduite->setCurrentIndex(-1);
     }
-    conduite->setCurrentText(chaine(dep::materiauInitial));
-    CmbDeperdition->liste(1)->setCurrentText(chaine(dep::fluideInitial));
+    conduite->setCurrentText(QStringLiteral("Cuivre"));
+    CmbDeperdition->liste(1)->setCurrentText(QStringLiteral("Eau"));
 }
 
 void PageDeperdition::CmbDeperdition_Click(int) {
-    const bool eau = dep::fluideDuTexte(CmbDeperdition->liste(1)->currentText().toStdU16String()) ==
-                     dep::Fluide::Eau;
-    ecrireUnite(findChild<QLabel*>(LblDeperdition(1)),
-                eau ? QStringLiteral("l/h") : QStringLiteral("m3/h"));
+    const bool eau = CmbDeperdition->liste(1)->currentIndex() == static_cast<int>(dep::Fluide::Eau);
+    ecrireUnite(legende(1), eau ? QStringLiteral("l/h") : QStringLiteral("m3/h"));
 }
 
 void PageDeperdition::OptDeperdition_Click(int) {
-    reecrireLegende(findChild<QLabel*>(LblDeperdition(22)),
-                    OptDeperdition[0]->isChecked() ? temperatureAir : temperatureEau);
+    reecrireLegende(legende(22), OptDeperdition[0]->isChecked() ? temperatureAir : temperatureEau);
 }
 
 void PageDeperdition::ChkDeperdition_Click() {
@@ -279,41 +235,30 @@ void PageDeperdition::ChkDeperdition_Click() {
 
 void PageDeperdition::echec() {
     for (QLabel* label : LblResltat_Deperdition)
-        label->setText(echecTexte);
-    ecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (0 kW)"));
+        label->setText(texteEchec);
+    ecrireUnite(legende(32), QStringLiteral("W (0 kW)"));
 }
 
 // The surface-temperature march holds the window's thread: the busy pointer
 // shows until it ends, whichever way it ends.
 void PageDeperdition::CmdDeperdition_Click() {
     const ui::CurseurOccupe occupe;
-    const auto* c = TxtDeperdition;
-    const auto tIn = c->lireSimple(4), tA = c->lireSimple(7), lambdaIsolant = c->lireSimple(6),
-               di = c->lireSimple(3), de = c->lireSimple(1), dIsolant = c->lireSimple(0),
-               debit = c->lireSimple(2), longueur = c->lireSimple(5);
-    const auto tInDouble = c->lireDouble(4);
-    if (!tIn || !tInDouble || !tA || !lambdaIsolant || !di || !de || !dIsolant || !debit ||
-        !longueur) {
+    dep::Entree depart;
+    depart.isolee = ChkDeperdition->isChecked();
+    depart.milieu = OptDeperdition[0]->isChecked() ? dep::Milieu::Air : dep::Milieu::Eau;
+    const auto entree = lire<dep::Entree>(form::sources, form::listes, depart);
+    std::vector<const QWidget*> lu = lus(form::sources, form::listes);
+    lu.insert(lu.end(), {ChkDeperdition, OptDeperdition[0], OptDeperdition[1]});
+    if (!entree) {
+        note_->enregistrer(lu, {}, echecDuCalcul());
         echec();
         return;
     }
-    const std::u16string conduite = CmbDeperdition->liste(0)->currentText().toStdU16String();
-    const dep::Entree entree{
-        conduite,
-        *tIn,
-        *tInDouble,
-        *tA,
-        *lambdaIsolant,
-        *di,
-        *de,
-        *dIsolant,
-        *debit,
-        *longueur,
-        dep::fluideDuTexte(CmbDeperdition->liste(1)->currentText().toStdU16String()),
-        ChkDeperdition->isChecked(),
-        OptDeperdition[0]->isChecked() ? dep::Milieu::Air : dep::Milieu::Eau};
-    const auto calcul = dep::calculer(entree);
+    dep::Intermediaires notes;
+    const auto calcul = dep::calculer(*entree, &notes);
     const auto* r = std::get_if<dep::Resultat>(&calcul);
+    note_->enregistrer(lu, valeursIntermediaires(form::intermediaires, notes),
+                       r != nullptr ? QString() : raison(std::get<dep::Cause>(calcul)));
     if (r == nullptr) {
         echec();
         return;
@@ -329,9 +274,8 @@ void PageDeperdition::CmdDeperdition_Click() {
     ecrire(5, entry::texteSimple(r->perteLineique));
     ecrire(6, entry::texteSimple(r->perteSurfaciqueExterne));
     ecrire(7, entry::texteSimple(r->perteTotale));
-    ecrireUnite(findChild<QLabel*>(LblDeperdition(32)), QStringLiteral("W (") +
-                                                            entry::texteDouble(r->perteTotaleKw) +
-                                                            QStringLiteral(" kW)"));
+    ecrireUnite(legende(32), QStringLiteral("W (") + entry::texteDouble(r->perteTotaleKw) +
+                                 QStringLiteral(" kW)"));
     ecrire(8, chaine(r->regime));
     ecrire(9, entry::texteDouble(r->chute));
     ecrire(10, entry::texteDouble(r->perteSurfaciqueInterne));

@@ -2,7 +2,7 @@
 // straight pipe, bare or insulated, in a room or in a tank of water.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 #include <vector>
@@ -11,20 +11,15 @@ class QCheckBox;
 class QLabel;
 class QRadioButton;
 
-namespace entry {
-class FamilleChamps;
-class FamilleListes;
-} // namespace entry
-
 namespace tabs {
 
-class PageDeperdition : public QWidget {
+class PageDeperdition : public Page {
 public:
-    explicit PageDeperdition(QWidget* parent = nullptr);
+    PageDeperdition();
 
     // Start-up: the pipe list receives its materials and shows copper, then
     // the fluid list shows water; each pick raises the list's Click.
-    void remplirListes();
+    void demarrer() override;
 
     void CmdDeperdition_Click();
     // The flow unit follows the fluid list, whichever list was picked.
@@ -48,6 +43,7 @@ private:
     std::array<QLabel*, 11> LblResltat_Deperdition{};
     // Shown with the insulated picture, hidden with the bare one.
     std::vector<QWidget*> isolation_;
+    Note* note_ = nullptr;
 };
 
 } // namespace tabs

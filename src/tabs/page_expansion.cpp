@@ -1,9 +1,8 @@
 #include "tabs/page_expansion.h"
 
-#include "calc/pression_temperature.h"
-#include "calc/vase_expansion.h"
-#include "entry/champs_qt.h"
+#include "formulaires/expansion.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 #include "ui/avertissement.h"
 
 #include <QLabel>
@@ -14,30 +13,21 @@ namespace tabs {
 
 namespace {
 
-const QString echec = QStringLiteral("#####");
+namespace form = formulaires::expansion;
+using form::hautPression;
+using form::rangee;
+using form::xEntrees;
+using form::xPression;
+
 const QString ligne = QStringLiteral("\r\n");
 
 // Boxes, twips.
 constexpr int largeurBoite = 1200;
-constexpr int hauteurBoite = 315;
 
-// Columns: inputs, middle inputs, button, two result columns; rows of boxes.
-constexpr int xEntrees = 120;
-constexpr int xMilieu = 3150;
+// Columns: the button, two result columns.
 constexpr int xBouton = 5550;
 constexpr int xResultats = 6900;
 constexpr int xResultats2 = 10500;
-constexpr int rangee(int i) {
-    return hautPage + 540 + i * 840;
-}
-
-// The lower block.
-constexpr int hautPression = hautPage + 4500;
-constexpr int xPression = 3480;
-
-QString LblExpansion(int index) {
-    return entry::nomIndexe(QStringLiteral("LblExpansion"), index);
-}
 
 QString messageVolume(float vmin) {
     return QStringLiteral("Le volume utile de '") + entry::texteSimple(vmin) +
@@ -54,13 +44,6 @@ const QString messageHauteur =
                    "10 °C (pression statique 2,5 bars maxi).") +
     ligne + QStringLiteral("Contacter le fabricant pour un produit spécifique.");
 
-const QString messageTemperature =
-    QStringLiteral("il n'est pas envisageable de faire fonctionner une installation de "
-                   "chauffage ") +
-    ligne +
-    QStringLiteral("basse température à une température moyenne de fonctionnement supérieure "
-                   "à 100 °C !");
-
 const QString messageVaseTropPetit =
     QStringLiteral("Le volume d'eau dilaté est trop important pour la capacité du vase "
                    "d'expansion !") +
@@ -76,40 +59,32 @@ QString texteAtmosphere(double patm) {
            QStringLiteral(" Pa)");
 }
 
-const QString formules = QStringLiteral(
-    "Ve = V × (ρ(tremplissage) / ρ(tmax) − 1)\n"
-    "Pst = H × ρ(tremplissage) × 9,81 / 100000\n"
-    "Vmin = Ve × (Patm + Pv) / (Pv − Pst)\n"
-    "Vu = Vn × (Pv − Pp) / (Patm + Pv) ; réserve Vr = Vu − Ve\n"
-    "Pression maximale de remplissage à froid = (Patm + Pp) × Vn / (Vn − Vr) − Patm\n"
-    "Pression à t : P = (Patm + Pp) × Vn / (Vn − Vw0 − Vd) − Patm\n"
-    "avec Vd = V × (ρ(tremplissage) / ρ(t) − 1) et Vw0 = Vn − Vn × (Pp + Patm) / (Pf + Patm)\n"
-    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa ; ρ : masse volumique de l'eau (onglet "
-    "Masse volumique)");
-
-// A temperature typed above 100 °C in either temperature field is refused at once.
-entry::FamilleChamps::Refus refusTemperature(int index) {
-    return {index, calc::vase_expansion::temperatureRefusee, messageTemperature};
-}
-
 } // namespace
 
-PageExpansion::PageExpansion(QWidget* parent) : QWidget(parent) {
-    new Description(this, formules);
-    TxtExpansion = new entry::FamilleChamps(
-        this, QStringLiteral("TxtExpansion"), {0, 1, 2, 3, 4, 6},
-        {nullptr, [this](int) { CmdExpansion_Click(); }, {refusTemperature(1)}});
-    TxtExpansionTemp = new entry::FamilleChamps(
-        this, QStringLiteral("TxtExpansionTemp"), entry::indicesJusqua(2),
-        {nullptr, [this](int) { CmdPression_Click(); }, {refusTemperature(0)}});
+PageExpansion::PageExpansion()
+    : Page(QStringLiteral("LblExpansion"),
+           {calc::vase_expansion::formules, calc::pression_temperature::formules}) {
+    TxtExpansion =
+        champs(QStringLiteral("TxtExpansion"), form::champs,
+               {nullptr, [this](int) { CmdExpansion_Click(); }}, largeurBoite, hauteurBoite, 2700);
+    TxtExpansionTemp =
+        champs(QStringLiteral("TxtExpansionTemp"), form::champsPression,
+               {nullptr, [this](int) { CmdPression_Click(); }}, largeurBoite, hauteurBoite, 3000);
     creerResultats(this, QStringLiteral("LblResultat_Expansion"), LblResultat_Expansion);
     placerVase();
     placerPression();
-    ordreTabulation({TxtExpansion->champ(0), TxtExpansion->champ(1), TxtExpansion->champ(2),
-                     TxtExpansion->champ(3), TxtExpansion->champ(6), TxtExpansion->champ(4),
-                     findChild<QWidget*>(QStringLiteral("CmdExpansion")),
-                     TxtExpansionTemp->champ(0), TxtExpansionTemp->champ(1),
-                     findChild<QWidget*>(QStringLiteral("CmdPression"))});
+    noteVase_ = &description().annoter(QStringLiteral("Vase d'expansion"));
+    notePression_ =
+        &description().annoter(QStringLiteral("Pression dans l'installation à la température de "
+                                              "l'eau"));
+    std::vector<QWidget*> tabulation;
+    for (const formulaires::Champ& c : form::champs)
+        tabulation.push_back(TxtExpansion->champ(c.index));
+    tabulation.push_back(findChild<QWidget*>(QStringLiteral("CmdExpansion")));
+    for (const formulaires::Champ& c : form::champsPression)
+        tabulation.push_back(TxtExpansionTemp->champ(c.index));
+    tabulation.push_back(findChild<QWidget*>(QStringLiteral("CmdPression")));
+    ordreTabulation(tabulation);
 }
 
 QLabel* PageExpansion::resultat(int index) const {
@@ -117,41 +92,17 @@ QLabel* PageExpansion::resultat(int index) const {
 }
 
 void PageExpansion::placerVase() {
-    namespace vase = calc::vase_expansion;
-    const QString legendes = QStringLiteral("LblExpansion");
-    const Plage temperature = Plage::auPlus(vase::temperatureMaximale);
-    placerChamps(
-        TxtExpansion, legendes,
-        {
-            {0, "0", {0, 1, "Altitude du logement", "m", xEntrees, rangee(0)}},
-            {1,
-             "70",
-             {2, 3, "Température moyenne maximale de fonctionnement", "°C", xEntrees, rangee(1), 2,
-              temperature}},
-            {2,
-             "15",
-             {6, 7, "Température à l'arrêt ou de remplissage", "°C", xEntrees, rangee(2), 2}},
-            {3, "0", {4, 5, "Contenance de l'installation", "litres", xEntrees, rangee(3)}},
-            {6,
-             "0",
-             {24, 25, "Hauteur statique de l'installation", "m", xMilieu, rangee(1), 2,
-              Plage::regle(QStringLiteral("pression statique au plus ") +
-                           entry::texteSimple(vase::pressionStatiqueMaximale) +
-                           QStringLiteral(" bar(s)"))}},
-            {4,
-             "3",
-             {8, 9, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, rangee(2),
-              2}},
-        },
-        largeurBoite, hauteurBoite, 2700);
     // On the altitude caption's line, right of its text.
     LblP_Atm = ligneDeTexte(this, QStringLiteral("LblP_Atm"), 1980, rangee(0) - 270, 4800);
-    bouton(this, QStringLiteral("CmdExpansion"), xBouton, rangee(1), 495, hauteurBoite,
-           [this] { CmdExpansion_Click(); });
+    ui::nommer(bouton(this, QStringLiteral("CmdExpansion"), xBouton, rangee(1), largeurBouton,
+                      hauteurBoite, [this] { CmdExpansion_Click(); }),
+               QStringLiteral("Calculer le vase d'expansion"),
+               QStringLiteral("Choisit le vase d'expansion standard et la pression maximale de "
+                              "remplissage à froid"));
 
     const struct {
         int resultat;
-        Encadre e;
+        formulaires::Encadre e;
     } sorties[] = {
         {0,
          {18, 15, "Volume d'eau dilaté (volume utile minimum)", "litres", xResultats, rangee(0),
@@ -171,7 +122,7 @@ void PageExpansion::placerVase() {
         {7, {-1, 28, "", "bar(s)", xResultats2, rangee(3)}},
     };
     for (const auto& s : sorties)
-        encadrer(resultat(s.resultat), legendes, s.e, largeurBoite, hauteurBoite, 3450);
+        encadrer(resultat(s.resultat), s.e, largeurBoite, hauteurBoite, 3450);
     resultat(4)->clear();
 
     // Over the cold filling pressure, two caption lines, each followed by
@@ -184,48 +135,39 @@ void PageExpansion::placerVase() {
                   {33, "avec la reserve d'eau du vase d'expansion", rangee(3) - 285}};
     for (int i = 0; i < 2; ++i) {
         auto* titre =
-            legende(this, LblExpansion(titres[i].titre), QString::fromUtf8(titres[i].texte),
-                    xResultats2, titres[i].haut, 0, 225);
+            tabs::legende(this, nomLegende(titres[i].titre), QString::fromUtf8(titres[i].texte),
+                          xResultats2, titres[i].haut, 0, 225);
         titre->setWordWrap(false);
         titre->resize(titre->sizeHint().width(), titre->height());
         LblTemp[static_cast<std::size_t>(i)] = ligneDeTexte(
             this, entry::nomIndexe(QStringLiteral("LblTemp"), i),
             xResultats2 + ui::twipsParPixel * (titre->width() + 6), titres[i].haut, 1200, 225);
     }
-    Description::de(this)->legender(resultat(7),
-                                    {findChild<QLabel*>(LblExpansion(29)), LblTemp[0],
-                                     findChild<QLabel*>(LblExpansion(33)), LblTemp[1]});
-    Description::de(this)->noter(LblP_Atm);
+    description().legender(resultat(7), {legende(29), LblTemp[0], legende(33), LblTemp[1]});
+    description().noter(LblP_Atm);
 
-    illustration(this, QStringLiteral("ImgExpansion"),
-                 QStringLiteral(":/images/expansion_chauffage.svg"), xEntrees, rangee(3) + 480);
+    illustrer(QStringLiteral("ImgExpansion"), QStringLiteral(":/images/expansion_chauffage.svg"),
+              xEntrees, rangee(3) + 480, QStringLiteral("Schéma de l'installation de chauffage"),
+              QStringLiteral("La chaudière avec sa soupape de sécurité, un radiateur, le vase "
+                             "d'expansion et la hauteur statique de l'installation."));
 }
 
 void PageExpansion::placerPression() {
-    titreDeBloc(this, LblExpansion(36),
+    titreDeBloc(this, nomLegende(36),
                 QStringLiteral("Pression dans l'installation en fonction de la température et de "
                                "la pression de remplissage à la mise en service"),
                 xPression, hautPression, 11700);
 
-    const int haut0 = hautPression + 900, haut1 = haut0 + 840;
-    TxtExpansionTemp->ecrire(0, QStringLiteral("15"));
-    const QString legendes = QStringLiteral("LblExpansion");
-    encadrer(TxtExpansionTemp->champ(0), legendes,
-             {11, 10, "Température de l'eau", "°C", xPression, haut0, 1,
-              Plage::auPlus(calc::vase_expansion::temperatureMaximale)},
-             largeurBoite, hauteurBoite, 3000);
-    encadrer(TxtExpansionTemp->champ(1), legendes,
-             {32, 31, "Pression de remplissage", "bar(s)", xPression, haut1}, largeurBoite,
-             hauteurBoite, 3000);
-
+    const int haut0 = form::hautPression0;
     const int xBoutonPression = xPression + 1950, xResultat = xBoutonPression + 705;
-    bouton(this, QStringLiteral("CmdPression"), xBoutonPression, haut0, 495, hauteurBoite,
-           [this] { CmdPression_Click(); });
-    encadrer(resultat(8), legendes, {-1, 30, "", "bar(s)", xResultat, haut0}, largeurBoite,
-             hauteurBoite, 0);
+    ui::nommer(bouton(this, QStringLiteral("CmdPression"), xBoutonPression, haut0, largeurBouton,
+                      hauteurBoite, [this] { CmdPression_Click(); }),
+               QStringLiteral("Calculer la pression à cette température"),
+               QStringLiteral("Pression de l'installation à la température de l'eau, avec le vase "
+                              "choisi et la pression de remplissage"));
+    encadrer(resultat(8), {-1, 30, "", "bar(s)", xResultat, haut0}, largeurBoite, hauteurBoite, 0);
     // The pressure has no caption of its own: the block's heading tells it.
-    Description* description = Description::de(this);
-    description->legender(resultat(8), {findChild<QLabel*>(LblExpansion(36))});
+    description().legender(resultat(8), {legende(36)});
 
     // Three lines one under the other, right of the result.
     const int xLignes = xResultat + largeurBoite + 810, largeurLignes = 15300 - 120 - xLignes;
@@ -236,32 +178,39 @@ void PageExpansion::placerPression() {
     LblReserve =
         ligneDeTexte(this, QStringLiteral("LblReserve"), xLignes, haut0 + 630, largeurLignes, 450);
     for (QLabel* ligne : {LblSurpression, LblVolDilate, LblReserve})
-        description->noter(ligne);
+        description().noter(ligne);
 }
 
 void PageExpansion::echecExpansion() {
     for (QLabel* label : LblResultat_Expansion)
-        label->setText(echec);
+        label->setText(texteEchec);
     LblP_Atm->clear();
     for (QLabel* label : LblTemp)
         label->clear();
 }
 
 void PageExpansion::echecPression() {
-    resultat(8)->setText(echec);
+    resultat(8)->setText(texteEchec);
 }
 
 void PageExpansion::CmdExpansion_Click() {
-    const auto h = TxtExpansion->lireDouble(0), V = TxtExpansion->lireDouble(3),
-               H = TxtExpansion->lireDouble(6);
-    const auto tmax = TxtExpansion->lireSimple(1), tfill = TxtExpansion->lireSimple(2),
-               Pv = TxtExpansion->lireSimple(4);
-    if (!h || !V || !H || !tmax || !tfill || !Pv) {
+    namespace vase = calc::vase_expansion;
+    const auto entree = lire<vase::Entree>(form::sources);
+    if (!entree) {
+        noteVase_->enregistrer(lus(form::sources), {}, echecDuCalcul());
         echecExpansion();
         return;
     }
-    namespace vase = calc::vase_expansion;
-    const auto calcul = vase::calculer(*h, *tmax, *tfill, *V, *H, *Pv);
+    vase::Intermediaires notes;
+    const auto calcul = vase::calculer(*entree, &notes);
+    noteVase_->enregistrer(
+        lus(form::sources), valeursIntermediaires(form::intermediaires, notes),
+        std::holds_alternative<vase::Resultat>(calcul) ? QString()
+        : std::holds_alternative<vase::RefusHauteur>(calcul)
+            ? QStringLiteral("hauteur de l'installation trop importante pour les vases standards")
+        : std::holds_alternative<vase::RefusVolume>(calcul)
+            ? QStringLiteral("volume utile trop important pour les vases standards")
+            : echecDuCalcul());
     if (std::holds_alternative<vase::RefusHauteur>(calcul))
         ui::Avertir(this, messageHauteur);
     else if (const auto* refus = std::get_if<vase::RefusVolume>(&calcul))
@@ -287,22 +236,23 @@ void PageExpansion::CmdExpansion_Click() {
 }
 
 void PageExpansion::CmdPression_Click() {
-    // The vessel exists only as the results show it: "0" before any sizing,
-    // "#####" after a failed one, which reads as no number.
-    const auto lireResultat = [this](int index) {
-        return entry::nombreDouble(resultat(index)->text());
-    };
-    const auto h = TxtExpansion->lireDouble(0), V = TxtExpansion->lireDouble(3),
-               pf = TxtExpansionTemp->lireDouble(1), pst = lireResultat(5), vn = lireResultat(2),
-               pp = lireResultat(9);
-    const auto tfill = TxtExpansion->lireSimple(2), pv = TxtExpansion->lireSimple(4),
-               t = TxtExpansionTemp->lireSimple(0);
-    if (!h || !V || !pf || !pst || !vn || !pp || !tfill || !pv || !t) {
+    namespace pression = calc::pression_temperature;
+    const auto entree = lire<pression::Entree>(form::sourcesPression);
+    if (!entree) {
+        notePression_->enregistrer(lus(form::sourcesPression), {}, echecDuCalcul());
         echecPression();
         return;
     }
-    namespace pression = calc::pression_temperature;
-    const auto calcul = pression::calculer(*h, *tfill, *V, *pv, *pst, *vn, *pp, *pf, *t);
+    pression::Intermediaires notes;
+    const auto calcul = pression::calculer(*entree, &notes);
+    notePression_->enregistrer(
+        lus(form::sourcesPression), valeursIntermediaires(form::intermediairesPression, notes),
+        std::holds_alternative<pression::Normal>(calcul.fin) ? QString()
+        : std::holds_alternative<pression::Decharge>(calcul.fin)
+            ? QStringLiteral("décharge de la soupape (pression supérieure à son tarage)")
+        : std::holds_alternative<pression::RefusVase>(calcul.fin)
+            ? QStringLiteral("volume d'eau dilaté trop important pour le vase")
+            : echecDuCalcul());
     if (calcul.alerteStatique)
         ui::Avertir(this, QStringLiteral("Attention, la pression de remplissage est inférieure à "
                                          "la pression statique de l'installation ! ") +

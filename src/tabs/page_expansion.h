@@ -3,21 +3,17 @@
 // given water temperature with the vessel just chosen.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-}
-
 namespace tabs {
 
-class PageExpansion : public QWidget {
+class PageExpansion : public Page {
 public:
-    explicit PageExpansion(QWidget* parent = nullptr);
+    PageExpansion();
 
     // Sizes the vessel and writes the highest cold filling pressure into the
     // filling-pressure field of the lower block.
@@ -41,6 +37,8 @@ private:
     QLabel* LblSurpression = nullptr;
     QLabel* LblVolDilate = nullptr;
     QLabel* LblReserve = nullptr;
+    Note* noteVase_ = nullptr;
+    Note* notePression_ = nullptr;
 };
 
 } // namespace tabs

@@ -1,8 +1,8 @@
 #include "tabs/page_expansion_sanitaire.h"
 
-#include "calc/vase_sanitaire.h"
-#include "entry/champs_qt.h"
+#include "formulaires/expansion_sanitaire.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 #include "ui/avertissement.h"
 
 #include <QLabel>
@@ -17,13 +17,9 @@ const QString ligne = QStringLiteral("\r\n");
 
 // Boxes, twips.
 constexpr int largeurBoite = 1200;
-constexpr int hauteurBoite = 315;
 
-// Inputs: left column of six rows, middle column level with its last two.
-constexpr int xEntrees = 120;
-constexpr int xMilieu = 3225;
-constexpr int hautEntree[] = {hautPage + 330,  hautPage + 1080, hautPage + 1830,
-                              hautPage + 2580, hautPage + 3330, hautPage + 4290};
+namespace form = formulaires::expansion_sanitaire;
+using form::hautEntree;
 // Results: two columns of four rows.
 constexpr int xResultats = 6600;
 constexpr int xResultats2 = 10725;
@@ -36,78 +32,37 @@ const QString titreDepart = QStringLiteral("Volume de la réserve d'eau dans le 
 const QString titreReserve = QStringLiteral("Volume de la reserve d'eau dans le vase d'expansion");
 const QString titreEgout = QStringLiteral("Volume d'eau évacué à l'égout par la soupape");
 
-const QString formules = QStringLiteral(
-    "Ve = Vb × (ρ(tfroide) / ρ(tchaude) − 1)\n"
-    "Pressions absolues : A = Patm + Pv (soupape), G = Patm + Pg (gonflage), N = Patm + Pn "
-    "(réseau)\n"
-    "Vmin = Ve × A / (A − G) / (G / N)\n"
-    "Vu = (A − G) / A × Vc × (G / N) ; réserve D = Vu − Ve\n"
-    "Pression maximale au réseau = Vc / Vmin × N − Patm\n"
-    "Tarage de la soupape = G × X / (X − Ve) − Patm, avec X = Vc × G / N\n"
-    "Volume absorbé au réseau = Vc − X\n"
-    "Patm = 101325 × (1 − 2,26·10⁻⁵ × h)^5,26 Pa ; ρ : masse volumique de l'eau (onglet "
-    "Masse volumique)");
-
 } // namespace
 
-PageExpansionSanitaire::PageExpansionSanitaire(QWidget* parent) : QWidget(parent) {
-    namespace vase = calc::vase_sanitaire;
-    new Description(this, formules);
-    TxtExpansionSanitaire = new entry::FamilleChamps(
-        this, QStringLiteral("TxtExpansionSanitaire"), entry::indicesJusqua(8),
-        {nullptr,
-         [this](int) { CmdExpansion_Sanitaire_Click(); },
-         {{2, vase::eauChaudeRefusee,
-           QStringLiteral("La température de l'eau chaude sanitaire ne peut être supérieure à "
-                          "90 °C !")},
-          {3, vase::eauFroideRefusee,
-           QStringLiteral("La température de l'eau froide sanitaire ne peut être inférieure à "
-                          "0 °C !")}}});
+PageExpansionSanitaire::PageExpansionSanitaire()
+    : Page(QStringLiteral("LblExpansionSanitaire"), {calc::vase_sanitaire::formules}) {
     placerEntrees();
     placerResultats();
+    note_ = &description().annoter();
 }
 
 void PageExpansionSanitaire::placerEntrees() {
-    namespace vase = calc::vase_sanitaire;
-    const std::initializer_list<ChampPlace> entrees = {
-        {0, "0", {0, 6, "Altitude du logement", "m", xEntrees, hautEntree[0]}},
-        {2,
-         "65",
-         {1, 7, "Température de l'eau chaude", "°C", xEntrees, hautEntree[1], 1,
-          Plage::auPlus(vase::eauChaudeMaximale)}},
-        {3,
-         "10",
-         {2, 8, "Température de l'eau froide", "°C", xEntrees, hautEntree[2], 1,
-          Plage::auMoins(vase::eauFroideMinimale)}},
-        {4, "0", {3, 9, "Contenance du ballon", "litres", xEntrees, hautEntree[3]}},
-        {1, "0", {13, 12, "Volume du vase choisi", "litres", xEntrees, hautEntree[4]}},
-        {5,
-         "4",
-         {4, 10, "Pression de gonflage du vase d'expansion", "bar(s)", xEntrees, hautEntree[5], 2}},
-        {7,
-         "7",
-         {5, 11, "Pression de tarage de la soupape de sécurité", "bar(s)", xMilieu, hautEntree[4],
-          2}},
-        {6,
-         "4",
-         {15, 14, "Pression du réseau à la hauteur du vase d'expansion", "bar(s)", xMilieu,
-          hautEntree[5], 2}},
-    };
-    placerChamps(TxtExpansionSanitaire, QStringLiteral("LblExpansionSanitaire"), entrees,
-                 largeurBoite, hauteurBoite, 2775);
+    TxtExpansionSanitaire = champs(QStringLiteral("TxtExpansionSanitaire"), form::champs,
+                                   {nullptr, [this](int) { CmdExpansion_Sanitaire_Click(); }},
+                                   largeurBoite, hauteurBoite, 2775);
     std::vector<QWidget*> tabulation;
-    for (const ChampPlace& e : entrees)
-        tabulation.push_back(TxtExpansionSanitaire->champ(e.champ));
+    for (const formulaires::Champ& c : form::champs)
+        tabulation.push_back(TxtExpansionSanitaire->champ(c.index));
     // On the altitude field's line, right of its unit.
     LblP_Atm_Sanitaire =
         ligneDeTexte(this, QStringLiteral("LblP_Atm_Sanitaire"), 1725, hautEntree[0] + 45, 4800);
-    tabulation.push_back(bouton(this, QStringLiteral("CmdExpansion_Sanitaire"), 5775, hautEntree[4],
-                                495, hauteurBoite, [this] { CmdExpansion_Sanitaire_Click(); }));
+    auto* verifier =
+        bouton(this, QStringLiteral("CmdExpansion_Sanitaire"), 5775, hautEntree[4], largeurBouton,
+               hauteurBoite, [this] { CmdExpansion_Sanitaire_Click(); });
+    ui::nommer(verifier, QStringLiteral("Vérifier le vase d'expansion"),
+               QStringLiteral("Volume utile et réserve du vase choisi, et sinon la pression du "
+                              "réseau et le tarage de la soupape qui éviteraient la fuite"));
+    tabulation.push_back(verifier);
     ordreTabulation(tabulation);
 }
 
 void PageExpansionSanitaire::placerResultats() {
-    const Encadre sorties[] = {
+    const formulaires::Encadre sorties[] = {
         {48, 51, "Volume d'eau dilaté (volume utile minimum)", "Litre(s)", xResultats, rangee(0),
          2},
         {54, 53, "Volume minimal du vase d'expansion", "Litre(s)", xResultats, rangee(1), 2},
@@ -125,13 +80,16 @@ void PageExpansionSanitaire::placerResultats() {
     creerResultats(this, QStringLiteral("LblResultat_Expansion_Sanitaire"),
                    LblResultat_Expansion_Sanitaire);
     for (std::size_t i = 0; i < LblResultat_Expansion_Sanitaire.size(); ++i)
-        encadrer(LblResultat_Expansion_Sanitaire[i], legendes, sorties[i], largeurBoite,
-                 hauteurBoite, 4350);
+        encadrer(LblResultat_Expansion_Sanitaire[i], sorties[i], largeurBoite, hauteurBoite, 4350,
+                 legendes);
     titreReserve_ = findChild<QLabel*>(entry::nomIndexe(legendes, 44));
     titreReserve_->setText(titreDepart);
-    illustration(this, QStringLiteral("Image2"), QStringLiteral(":/images/expansion_sanitaire.svg"),
-                 xResultats2 + 1200, rangee(3) + 405);
-    Description::de(this)->noter(LblP_Atm_Sanitaire);
+    illustrer(QStringLiteral("Image2"), QStringLiteral(":/images/expansion_sanitaire.svg"),
+              xResultats2 + 1200, rangee(3) + 405, QStringLiteral("Schéma du ballon sanitaire"),
+              QStringLiteral("Le ballon alimenté par l'eau froide du réseau, avec sa vanne "
+                             "d'arrêt, son groupe de sécurité qui évacue à l'égout, son vase "
+                             "d'expansion et le robinet d'eau chaude."));
+    description().noter(LblP_Atm_Sanitaire);
 }
 
 void PageExpansionSanitaire::montrerReserve(bool negative) {
@@ -141,21 +99,23 @@ void PageExpansionSanitaire::montrerReserve(bool negative) {
 
 void PageExpansionSanitaire::echec() {
     for (QLabel* label : LblResultat_Expansion_Sanitaire)
-        label->setText(QStringLiteral("#####"));
+        label->setText(texteEchec);
     LblP_Atm_Sanitaire->clear();
 }
 
 void PageExpansionSanitaire::CmdExpansion_Sanitaire_Click() {
-    const auto* champs = TxtExpansionSanitaire;
-    const auto h = champs->lireDouble(0), Vb = champs->lireDouble(4);
-    const auto th = champs->lireSimple(2), tc = champs->lireSimple(3), Vc = champs->lireSimple(1),
-               Pg = champs->lireSimple(5), Pn = champs->lireSimple(6), Pv = champs->lireSimple(7);
-    if (!h || !Vb || !th || !tc || !Vc || !Pg || !Pn || !Pv) {
+    namespace vase = calc::vase_sanitaire;
+    const auto entree = lire<vase::Entree>(form::sources);
+    if (!entree) {
+        note_->enregistrer(lus(form::sources), {}, echecDuCalcul());
         echec();
         return;
     }
-    namespace vase = calc::vase_sanitaire;
-    const auto calcul = vase::calculer(*h, *th, *tc, *Vb, *Vc, *Pg, *Pn, *Pv);
+    vase::Intermediaires notes;
+    const auto calcul = vase::calculer(*entree, &notes);
+    note_->enregistrer(lus(form::sources), valeursIntermediaires(form::intermediaires, notes),
+                       std::holds_alternative<vase::Resultat>(calcul) ? QString()
+                                                                      : echecDuCalcul());
     if (const auto* e = std::get_if<vase::Echec>(&calcul)) {
         if (e->reserveNegative)
             montrerReserve(*e->reserveNegative);

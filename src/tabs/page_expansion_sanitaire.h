@@ -2,21 +2,17 @@
 // domestic hot-water cylinder fed from the mains.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-}
-
 namespace tabs {
 
-class PageExpansionSanitaire : public QWidget {
+class PageExpansionSanitaire : public Page {
 public:
-    explicit PageExpansionSanitaire(QWidget* parent = nullptr);
+    PageExpansionSanitaire();
 
     void CmdExpansion_Sanitaire_Click();
 
@@ -32,6 +28,7 @@ private:
     std::array<QLabel*, 8> LblResultat_Expansion_Sanitaire{};
     QLabel* LblP_Atm_Sanitaire = nullptr;
     QLabel* titreReserve_ = nullptr; // LblExpansion(44)
+    Note* note_ = nullptr;
 };
 
 } // namespace tabs

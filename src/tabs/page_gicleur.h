@@ -2,27 +2,22 @@
 // boiler, with the pump pressure redefined to suit it and the fuel flow.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 class QListWidget;
 
-namespace entry {
-class FamilleChamps;
-}
-
 namespace tabs {
 
-class PageGicleur : public QWidget {
+class PageGicleur : public Page {
 public:
-    explicit PageGicleur(QWidget* parent = nullptr);
+    PageGicleur();
 
     // Start-up: the efficiency and heating value written with the system
     // separator, then the rows of the range list.
-    void ecrireValeursInitiales();
-    void remplirGamme();
+    void demarrer() override;
 
     void CmdGicleur_Click();
 
@@ -31,6 +26,7 @@ private:
     std::array<QLabel*, 3> LblGicleur{};
     QLabel* avertissement_ = nullptr; // LblGic(12)
     QListWidget* LstGicleur = nullptr;
+    Note* note_ = nullptr;
 };
 
 } // namespace tabs

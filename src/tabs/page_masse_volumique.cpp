@@ -1,8 +1,8 @@
 #include "tabs/page_masse_volumique.h"
 
-#include "calc/masse_volumique.h"
-#include "entry/champs_qt.h"
+#include "formulaires/masse_volumique.h"
 #include "tabs/disposition.h"
+#include "ui/accessibilite.h"
 #include "ui/avertissement.h"
 
 #include <QLabel>
@@ -14,66 +14,42 @@ namespace tabs {
 namespace {
 
 using calc::masse_volumique::RefusTemperature;
+namespace form = formulaires::masse_volumique;
+using form::xChamp;
 
-// Columns, twips: input fields, their units, the buttons, two result columns.
-constexpr int xChamp = 600;
+// Columns, twips: the buttons, two result columns.
 constexpr int xBouton = 2280;
 constexpr int xResultat = 3600;
 constexpr int xResultat2 = 5880;
 constexpr int largeurBoite = 1215;
-constexpr int hauteurBoite = 315;
-
-QString LblMasse_Vol(int index) {
-    return entry::nomIndexe(QStringLiteral("LblMasse_Vol"), index);
-}
-
-const QString formules = QStringLiteral(
-    "ρeau(t) = 999,9193083276 + 0,0523705799·t − 7,80474·10⁻³·t² + 5,36781·10⁻⁵·t³ − "
-    "3,032·10⁻⁷·t⁴ + 8,0·10⁻¹⁰·t⁵ (kg/m3, t en °C)\n"
-    "Volume massique = 1 / ρ\n"
-    "ρair sec = 352,926871875 / (t + 273,15)\n"
-    "Air humide : v = (x + 287,1 / 461,24) × 461,24 × (t + 273,15) / 101325 ; ρ = 1 / v\n"
-    "Saturation : ps = 288,68 × (1,098 + t / 100)^8,02 ; xs = (286,9865 / 461,24) × ps / "
-    "(101325 − ps)");
 
 } // namespace
 
-PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
-    namespace mv = calc::masse_volumique;
-    new Description(this, formules);
+PageMasseVolumique::PageMasseVolumique()
+    : Page(QStringLiteral("LblMasse_Vol"), {calc::masse_volumique::formules}) {
+    note_ = &description().annoter(QStringLiteral("Masse volumique de l'air"));
     // Enter in the water field runs the water block, in the two air fields the air block.
-    TxtMasse_Vol = new entry::FamilleChamps(
-        this, QStringLiteral("TxtMasse_Vol"), entry::indicesJusqua(3),
-        {nullptr, [this](int index) { CmdMasse_Vol_Click(index == 0 ? 0 : 1); }});
+    TxtMasse_Vol = champs(QStringLiteral("TxtMasse_Vol"), form::champs,
+                          {nullptr, [this](int index) { CmdMasse_Vol_Click(index == 0 ? 0 : 1); }},
+                          largeurBoite, hauteurBoite, 2600);
     for (int i = 0; i < 2; ++i)
-        bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
-               i == 0 ? 1900 : 3900, 495, hauteurBoite, [this, i] { CmdMasse_Vol_Click(i); });
-    titreDeBloc(this, LblMasse_Vol(1), QStringLiteral("Masse volumique de l'eau"), xChamp, 1240,
+        ui::nommer(bouton(this, entry::nomIndexe(QStringLiteral("CmdMasse_Vol"), i), xBouton,
+                          i == 0 ? 1900 : 3900, largeurBouton, hauteurBoite,
+                          [this, i] { CmdMasse_Vol_Click(i); }),
+                   i == 0 ? QStringLiteral("Calculer la masse volumique de l'eau")
+                          : QStringLiteral("Calculer la masse volumique de l'air"),
+                   i == 0 ? QStringLiteral("Masse et volume massiques de l'eau à sa température")
+                          : QStringLiteral("Masses et volumes massiques de l'air sec et de l'air "
+                                           "humide"));
+    titreDeBloc(this, nomLegende(1), QStringLiteral("Masse volumique de l'eau"), xChamp, 1240,
                 6000);
-    titreDeBloc(this, LblMasse_Vol(9), QStringLiteral("Masse volumique de l'air"), xChamp, 3240,
+    titreDeBloc(this, nomLegende(9), QStringLiteral("Masse volumique de l'air"), xChamp, 3240,
                 6000);
 
-    // Fields left, results right; the second column shares the first's captions.
-    const QString legendes = QStringLiteral("LblMasse_Vol");
-    const struct {
-        int champ;
-        Encadre e;
-    } champs[] = {
-        {0,
-         {0, 2, "Température de l'eau", "°C", xChamp, 1900, 1,
-          Plage::entre(mv::eauMinimale, mv::eauMaximale)}},
-        {1,
-         {10, 8, "Température de l'air", "°C", xChamp, 3900, 1,
-          Plage::entre(mv::airMinimale, mv::airMaximale)}},
-        {2,
-         {20, 21, "Humidité absolue de l'air", "kg eau/kg air sec", xChamp, 4620, 1,
-          Plage::regle(QStringLiteral("au plus la saturation de l'air à sa température"))}},
-    };
-    for (const auto& c : champs)
-        encadrer(TxtMasse_Vol->champ(c.champ), legendes, c.e, largeurBoite, hauteurBoite, 2600);
+    // Results right; the second column shares the first's captions.
     const struct {
         int resultat;
-        Encadre e;
+        formulaires::Encadre e;
     } resultats[] = {
         {0, {5, 3, "Masse volumique de l'eau entre 0 °C et 150 °C", "kg/m3", xResultat, 1900}},
         {1, {5, 4, "", "kg/l", xResultat2, 1900}},
@@ -94,8 +70,8 @@ PageMasseVolumique::PageMasseVolumique(QWidget* parent) : QWidget(parent) {
     };
     creerResultats(this, QStringLiteral("LblResult_Masse_Vol"), LblResult_Masse_Vol);
     for (const auto& r : resultats)
-        encadrer(LblResult_Masse_Vol[static_cast<std::size_t>(r.resultat)], legendes, r.e,
-                 largeurBoite, hauteurBoite, 5000);
+        encadrer(LblResult_Masse_Vol[static_cast<std::size_t>(r.resultat)], r.e, largeurBoite,
+                 hauteurBoite, 5000);
 }
 
 void PageMasseVolumique::CmdMasse_Vol_Click(int index) {
@@ -117,9 +93,10 @@ void PageMasseVolumique::refuser(int champ, RefusTemperature refus, const QStrin
 }
 
 void PageMasseVolumique::calculerEau() {
-    if (!TxtMasse_Vol->sontDesNombres({0}))
+    const auto entree = lire<form::EntreeEau>(form::sourcesEau);
+    if (!entree)
         return;
-    const auto eau = calc::masse_volumique::calculerEau(*TxtMasse_Vol->lireSimple(0));
+    const auto eau = calc::masse_volumique::calculerEau(entree->t);
     if (const auto* refus = std::get_if<RefusTemperature>(&eau)) {
         refuser(0, *refus,
                 QStringLiteral("La température de l'eau doit être supérieure ou égale à 0 °C !"),
@@ -134,12 +111,19 @@ void PageMasseVolumique::calculerEau() {
 }
 
 void PageMasseVolumique::calculerAir() {
-    if (!TxtMasse_Vol->sontDesNombres({1, 2}))
+    const auto entree = lire<form::EntreeAir>(form::sourcesAir);
+    if (!entree)
         return;
-    const auto resultat = calc::masse_volumique::calculerAir(
-        *TxtMasse_Vol->lireSimple(1), *TxtMasse_Vol->lireDouble(1), *TxtMasse_Vol->lireSimple(2),
-        *TxtMasse_Vol->lireDouble(2));
+    calc::masse_volumique::IntermediairesAir notes;
+    const auto resultat = calc::masse_volumique::calculerAir(*entree, &notes);
+    const auto noter = [&](const QString& raison) {
+        note_->enregistrer(lus(form::sourcesAir),
+                           valeursIntermediaires(form::intermediairesAir, notes), raison);
+    };
     if (const auto* refus = std::get_if<RefusTemperature>(&resultat)) {
+        noter(*refus == RefusTemperature::TropBasse
+                  ? QStringLiteral("température de l'air inférieure à -20 °C")
+                  : QStringLiteral("température de l'air supérieure à 60 °C"));
         refuser(1, *refus,
                 QStringLiteral("La température de l'air doit être supérieure ou égale à -20 °C !"),
                 QStringLiteral("La température de l'air doit être inférieure ou égale à 60 °C !"));
@@ -147,6 +131,10 @@ void PageMasseVolumique::calculerAir() {
     }
     using Humide = calc::masse_volumique::Air::Humide;
     const auto& air = std::get<calc::masse_volumique::Air>(resultat);
+    noter(air.humide == Humide::Calcule ? QString()
+          : air.humide == Humide::Sature
+              ? QStringLiteral("humidité absolue supérieure à la saturation")
+              : echecDuCalcul());
     ecrire(4, air.secKgM3);
     ecrire(5, air.secM3Kg);
     switch (air.humide) {
@@ -172,8 +160,8 @@ void PageMasseVolumique::calculerAir() {
         [[fallthrough]];
     }
     case Humide::Echec:
-        LblResult_Masse_Vol[6]->setText(QStringLiteral("####"));
-        LblResult_Masse_Vol[7]->setText(QStringLiteral("####"));
+        LblResult_Masse_Vol[6]->setText(texteEchecAirHumide);
+        LblResult_Masse_Vol[7]->setText(texteEchecAirHumide);
         break;
     }
 }

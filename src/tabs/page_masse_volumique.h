@@ -2,23 +2,18 @@
 // and of humid air.
 #pragma once
 
-#include <QWidget>
-
 #include "calc/masse_volumique.h"
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-}
-
 namespace tabs {
 
-class PageMasseVolumique : public QWidget {
+class PageMasseVolumique : public Page {
 public:
-    explicit PageMasseVolumique(QWidget* parent = nullptr);
+    PageMasseVolumique();
 
     // Index 0: water, index 1: air; any other index does nothing.
     void CmdMasse_Vol_Click(int index);
@@ -32,6 +27,7 @@ private:
 
     entry::FamilleChamps* TxtMasse_Vol;
     std::array<QLabel*, 8> LblResult_Masse_Vol{};
+    Note* note_ = nullptr; // the air's
 };
 
 } // namespace tabs

@@ -3,25 +3,20 @@
 // with "<", with the amount of fuel that yields the PCS figure.
 #pragma once
 
-#include <QWidget>
+#include "tabs/page.h"
 
 #include <array>
 
 class QLabel;
 
-namespace entry {
-class FamilleChamps;
-class FamilleListes;
-} // namespace entry
-
 namespace tabs {
 
-class PagePCI_PCS : public QWidget {
+class PagePCI_PCS : public Page {
 public:
-    explicit PagePCI_PCS(QWidget* parent = nullptr);
+    PagePCI_PCS();
 
     // Start-up: the four unit lists show "kWh/kg".
-    void afficherUnitesInitiales();
+    void demarrer() override;
 
     // Index 0, 2, 4: the PCI field of heating oil, natural gas, propane into
     // the PCS field of its row; 1, 3, 5: the PCS field back into the PCI one.
@@ -29,12 +24,13 @@ public:
     void CalculPCI_PCS(int index);
 
 private:
-    QString unite(int champ) const;
+    int unite(int champ) const;
 
     entry::FamilleChamps* TxtPCI_PCS;
     entry::FamilleListes* CmbPCI_PCS;
     // LblLitre_Kg_Fioul, Lblm3_Gaz_Nat, Lblm3_Gaz_Prop.
     std::array<QLabel*, 3> phrases{};
+    std::array<Note*, 3> notes_{}; // each row's
 };
 
 } // namespace tabs

@@ -1,9 +1,7 @@
 // The "?" menu: the help window (menu and F1) and the About window.
 #include "app/aide.h"
 #include "app/fenetre_aide.h"
-#include "app/frm_brivane.h"
-#include "app/onglet.h"
-#include "qt/aide_test.h"
+#include "qt/banc.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +11,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-class TestAideAPropos : public QObject {
+class TestAideAPropos : public banc::BancFenetre {
     Q_OBJECT
-
-    std::unique_ptr<app::FrmBrivane> fenetre;
-
-    void menu(const char* nom) { fenetre->findChild<QAction*>(nom)->trigger(); }
     // F1 typed in the main window, which the user has brought forward.
     void f1() {
         fenetre->activateWindow();
@@ -34,11 +28,9 @@ class TestAideAPropos : public QObject {
     }
 
 private slots:
-    void initTestCase() { app::preparerApplication(*qApp); }
     void init() {
         app::fixerDossierProgramme(QFileInfo(BRIVANE_CHM).absolutePath());
-        fenetre = std::make_unique<app::FrmBrivane>();
-        fenetre->show();
+        ouvrir();
     }
     void cleanup() {
         delete app::fenetreAide();
@@ -50,7 +42,7 @@ private slots:
     void fichierManquantOuEndommage() {
         QTemporaryDir dossier;
         app::fixerDossierProgramme(dossier.path());
-        QCOMPARE(aide::repondreBoite([&] { menu("MnuAide"); }),
+        QCOMPARE(banc::repondreBoite([&] { menu("MnuAide"); }),
                  "FICHIER D'AIDE MANQUANT. | 3 | 1 | Le fichier d'aide 'Brivane.chm' ne se trouve "
                  "plus dans le dossier du programme, faite une recherche sur votre système et "
                  "replacez le dans le dossier de l'application. Si vous ne le trouvez plus, "
@@ -59,7 +51,7 @@ private slots:
         QVERIFY(original.open(QIODevice::ReadOnly) && copie.open(QIODevice::WriteOnly));
         copie.write(original.read(original.size() / 2));
         copie.close();
-        QCOMPARE(aide::repondreBoite([&] { f1(); }),
+        QCOMPARE(banc::repondreBoite([&] { f1(); }),
                  "FICHIER D'AIDE ENDOMMAGÉ. | 3 | 1 | Le fichier d'aide 'Brivane.chm' ne peut pas "
                  "être lu (fichier tronqué ou illisible). Replacez-le dans le dossier de "
                  "l'application.");
@@ -91,13 +83,12 @@ private slots:
                     .toString()
                     .contains("Page introuvable"));
 
-        app::Onglet* onglet = fenetre->onglet();
-        for (int t = 0; t < onglet->count(); ++t) {
-            onglet->setCurrentIndex(t);
+        for (int t = 0; t < onglet()->count(); ++t) {
+            onglet()->setCurrentIndex(t);
             f1();
             QCOMPARE(app::fenetreAide(), aide);
-            QCOMPARE(aide->navigateur()->documentTitle(), onglet->tabText(t));
-            QCOMPARE(aide->sommaire()->currentItem()->text(0), onglet->tabText(t));
+            QCOMPARE(aide->navigateur()->documentTitle(), onglet()->tabText(t));
+            QCOMPARE(aide->sommaire()->currentItem()->text(0), onglet()->tabText(t));
         }
         QTest::mouseClick(aide->findChild<QPushButton*>("BoutonPrecedent"), Qt::LeftButton);
         QCOMPARE(aide->navigateur()->documentTitle(), "Conduit de fumées");

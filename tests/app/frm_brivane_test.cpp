@@ -1,31 +1,17 @@
 // The main window as the user finds it at start-up.
-#include "app/demarrage.h"
-#include "app/frm_brivane.h"
-#include "app/onglet.h"
-#include "qt/aide_test.h"
+#include "qt/banc.h"
+#include "tabs/disposition.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
 #include <vector>
 
-class TestFrmBrivane : public QObject {
+class TestFrmBrivane : public banc::BancFenetre {
     Q_OBJECT
 
-    std::unique_ptr<app::FrmBrivane> fenetre;
-
-    // A window started under that locale.
-    void ouvrir(const char* locale) {
-        for (const char* variable : {"LC_NUMERIC", "LANG"})
-            qunsetenv(variable);
-        qputenv("LC_ALL", locale);
-        fenetre = std::make_unique<app::FrmBrivane>();
-        fenetre->show();
-    }
-
 private slots:
-    void initTestCase() { app::preparerApplication(*qApp); }
-    void init() { ouvrir("C.UTF-8"); }
+    void init() { ouvrir(); }
 
     // Read before the start-up texts are written. Locales not generated on
     // the machine come from Qt's locale data; one nobody knows gives ",".
@@ -34,8 +20,9 @@ private slots:
              {std::pair("de_DE.UTF-8", ","), {"en_GB.UTF-8", "."}, {"xx_YY.UTF-8", ","}}) {
             ModGeneral::Fixer_Separateur_Decimal(u'?');
             ouvrir(locale);
-            for (const auto& [champ, index] : {std::pair("TxtGicleur", 1), {"TxtCond_Fumees", 13}}) {
-                const QString vu = aide::trouver<QLineEdit>(fenetre, champ, index)->text();
+            for (const auto& [champ, index] :
+                 {std::pair("TxtGicleur", 1), {"TxtCond_Fumees", 13}}) {
+                const QString vu = controle(champ, index)->text();
                 QCOMPARE(QString(locale) + " " + vu, QString(locale) + " 0" + separateur + "9");
             }
         }
@@ -64,7 +51,7 @@ private slots:
         QCOMPARE(fenetre->windowTitle(), "Brivane");
         // Qt's own texts, such as the line edits' context menu, speak French.
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), "Co&ller");
-        app::Onglet* onglet = fenetre->onglet();
+        app::Onglet* onglet = this->onglet();
         QVERIFY(onglet->widget(3)->isVisible());
         const QStringList legendes =
             QString("Conversion d'unité|PCI/PCS|Gicleur fioul|Vase d'expansion chauffage|"
@@ -84,10 +71,15 @@ private slots:
     }
 
     // In a page or a frame, nothing lies over a shown control, nothing stands
-    // outside, and every label's text fits in its box.
+    // outside, and every label's text fits in its box. A page whose controls
+    // would leave a band over 120 px empty has them in its middle.
     static void verifierDisposition(QWidget* page) {
+        QRect controles;
         for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QByteArray nom = w->objectName().toUtf8();
+            if (w->isWindow() || tabs::estLegendeCachee(w))
+                continue;
+            controles |= w->geometry();
             QVERIFY2(page->rect().contains(w->geometry()), nom);
             if (auto* label = qobject_cast<QLabel*>(w)) {
                 const QSize voulu = label->sizeHint();
@@ -100,19 +92,25 @@ private slots:
                 QVERIFY2(dessus == w || w->isAncestorOf(dessus), nom);
             }
         }
+        const QMargins bandes(controles.left(), controles.top(),
+                              page->width() - 1 - controles.right(),
+                              page->height() - 1 - controles.bottom());
+        if (std::max({bandes.left(), bandes.top(), bandes.right(), bandes.bottom()}) > 120) {
+            QVERIFY2(std::abs(bandes.left() - bandes.right()) <= 1, qPrintable(page->objectName()));
+            QVERIFY2(std::abs(bandes.top() - bandes.bottom()) <= 1, qPrintable(page->objectName()));
+        }
     }
     void dispositionDesPages() {
-        app::Onglet* onglet = fenetre->onglet();
-        for (int t = 0; t < onglet->count(); ++t) {
-            onglet->setCurrentIndex(t);
-            verifierDisposition(onglet->widget(t));
+        for (int t = 0; t < onglet()->count(); ++t) {
+            onglet()->setCurrentIndex(t);
+            verifierDisposition(onglet()->widget(t));
             if (QTest::currentTestFailed())
                 return;
         }
         // The flue offset frame, open over its tab.
-        onglet->setCurrentIndex(7);
-        aide::taper(aide::trouver<QLineEdit>(fenetre, "TxtCond_Fumees", 9), "8");
-        QTest::mouseClick(aide::trouver<QPushButton>(fenetre, "CmdCond_Fumees", 1), Qt::LeftButton);
+        onglet()->setCurrentIndex(7);
+        banc::taper(controle("TxtCond_Fumees", 9), "8");
+        banc::cliquer(controle<QPushButton>("CmdCond_Fumees", 1));
         auto* cadre = fenetre->findChild<QWidget*>("CdrDevoiement");
         QVERIFY(cadre->isVisible());
         verifierDisposition(cadre);
@@ -141,7 +139,7 @@ private slots:
         QStringList vus;
         for (const auto& [nom, nombre] : {std::pair("CmbCombustion", 3), {"CmbCond_Fumees", 3}})
             for (int i = 0; i < nombre; ++i)
-                vus << aide::trouver<QComboBox>(fenetre, nom, i)->currentText();
+                vus << controle<QComboBox>(nom, i)->currentText();
         for (const char* nom : {"LblCombustion(2)", "LblCombustion(19)", "LblCond_Fumees(16)"})
             vus << fenetre->findChild<QLabel*>(nom)->text();
         QCOMPARE(vus, (QStringList{"Fuel domestique", "CO2 mesuré", "CO2 mesuré", "Fuel domestique",
@@ -154,7 +152,7 @@ private slots:
         for (const auto& [famille, nombre] :
              {std::pair("CmbPCI_PCS", 4), std::pair("CmbConversion", 10)})
             for (int i = 0; i < nombre; ++i)
-                unites += aide::trouver<QComboBox>(fenetre, famille, i)->currentText() + " ";
+                unites += controle<QComboBox>(famille, i)->currentText() + " ";
         QCOMPARE(unites, "kWh/kg kWh/kg kWh/kg kWh/kg °C °K mCE bar W kW W/h kW/h m3/h l/h ");
     }
 };

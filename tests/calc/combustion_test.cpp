@@ -7,60 +7,62 @@
 #include <tuple>
 
 using namespace calc::combustion;
+using enum calc::Combustible;
+using enum Mesure;
 
 namespace {
 
-constexpr std::u16string_view fuel = u"Fuel domestique";
-constexpr std::u16string_view co2 = u"CO2 mesuré";
-constexpr std::u16string_view o2 = u"O2 mesuré";
-
-auto valeurs(const Rendement& r) {
-    return std::tuple(r.pertes, r.rendement, r.excesAir, r.facteurAir, r.rosee, r.volume);
-}
-
 TEST(Combustion, Conversion) {
-    EXPECT_EQ(convertir(fuel, co2, 12.0), 4.614);
-    EXPECT_EQ(convertir(fuel, o2, 3.0), 13.189);
-    EXPECT_EQ(convertir(u"Gaz naturel", co2, 0.0), 20.9);
+    EXPECT_EQ(convertir({Fuel, CO2, 12.0}), 4.614);
+    EXPECT_EQ(convertir({Fuel, O2, 3.0}), 13.189);
+    EXPECT_EQ(convertir({GazNaturel, CO2, 0.0}), 20.9);
     // No number in the field, or a result beyond the double range.
-    EXPECT_EQ(convertir(fuel, co2, std::nullopt), std::nullopt);
-    EXPECT_EQ(convertir(fuel, co2, 1.7e308), std::nullopt);
+    EXPECT_EQ(convertir({Fuel, CO2, std::nullopt}), std::nullopt);
+    EXPECT_EQ(convertir({Fuel, CO2, 1.7e308}), std::nullopt);
 }
 
-TEST(Combustion, Rendement) {
-    // Heating oil, 180 °C flue gas, 20 °C air, 12 % CO2; then the same gas
-    // measured as O2 through the conversion.
-    const auto r = calculerRendement(fuel, co2, 180.f, 20.f, 12.f).value();
-    EXPECT_EQ(valeurs(r), std::tuple(7.8f, 92.2, 28.333, 1.28, 45.1, 14.4));
-    const auto enO2 = calculerRendement(fuel, o2, 180.f, 20.f, 4.614f).value();
-    EXPECT_EQ(valeurs(enO2), std::tuple(7.8f, 92.2, 28.331, 1.28, 45.1, 14.4));
+// The fields; then the loss, the efficiency, the excess air, the air factor, the dew point and the
+// flue-gas volume as their labels show them.
+struct Cas {
+    EntreeRendement e;
+    std::tuple<float, double, double, double, double, double> attendu;
+};
+class Rendements : public ::testing::TestWithParam<Cas> {};
 
-    // All fields 0: the loss and the excess air divide by zero and count as
-    // 0, leaving the stoichiometric flue gas of each fuel.
-    for (const auto& [combustible, rosee, volume] : {std::tuple(fuel, 49.73, 11.37),
-                                                     {u"Gaz naturel", 59.21, 10.59},
-                                                     {u"Gaz propane (GPL)", 49.19, 25.8}}) {
-        const auto s = calculerRendement(combustible, co2, 0.f, 0.f, 0.f).value();
-        EXPECT_EQ(valeurs(s), std::tuple(0.f, 100.0, 0.0, 1.0, rosee, volume));
-    }
-    // Likewise an O2 of 20.9, or a lone "-" in the measured content.
-    EXPECT_EQ(valeurs(calculerRendement(fuel, o2, 180.f, 20.f, 20.9f).value()),
-              std::tuple(0.f, 100.0, 0.0, 1.0, 49.73, 11.37));
-    EXPECT_EQ(calculerRendement(fuel, co2, 180.f, 20.f, std::nullopt)->pertes, 0.f);
+TEST_P(Rendements, Exemples) {
+    const auto r = calculerRendement(GetParam().e).value();
+    EXPECT_EQ(std::tuple(r.pertes, r.rendement, r.excesAir, r.facteurAir, r.rosee, r.volume),
+              GetParam().attendu);
 }
+
+// Heating oil's 12 % CO2 again as the O2 its conversion gives. Then all fields 0: the loss and the
+// excess air divide by zero and count as 0, leaving the fuel's stoichiometric flue gas; likewise
+// an O2 of 20.9, or a lone "-" in the measured content.
+const Cas exemples[] = {
+    {{Fuel, CO2, 180, 20, 12}, {7.8, 92.2, 28.333, 1.28, 45.1, 14.4}},
+    {{Fuel, O2, 180, 20, 4.614f}, {7.8, 92.2, 28.331, 1.28, 45.1, 14.4}},
+    {{Fuel, CO2, 200, 20, 9}, {11.28, 88.72, 71.111, 1.71, 39.85, 18.99}},
+    {{GazNaturel, CO2, 150, 20, 9.5}, {6.27, 93.73, 24.211, 1.24, 55.07, 12.92}},
+    {{GazNaturel, O2, 150, 20, 3.5}, {6.1, 93.9, 20.115, 1.2, 55.71, 12.53}},
+    {{Propane, CO2, 160, 15, 11}, {6.6, 93.4, 24.545, 1.25, 45.2, 31.65}},
+    {{Propane, O2, 160, 15, 4}, {6.57, 93.43, 23.669, 1.24, 45.33, 31.44}},
+    {{Fuel, CO2, 0, 0, 0}, {0, 100, 0, 1, 49.73, 11.37}},
+    {{Fuel, O2, 180, 20, 20.9f}, {0, 100, 0, 1, 49.73, 11.37}},
+    {{Fuel, CO2, 180, 20, std::nullopt}, {0, 100, 0, 1, 49.73, 11.37}}};
+INSTANTIATE_TEST_SUITE_P(Cas, Rendements, ::testing::ValuesIn(exemples));
 
 TEST(Combustion, Echecs) {
     constexpr float infini = std::numeric_limits<float>::infinity();
     // A lone "-" or a number beyond the single range in a temperature.
-    EXPECT_FALSE(calculerRendement(fuel, co2, std::nullopt, 20.f, 12.f));
-    EXPECT_FALSE(calculerRendement(fuel, co2, 180.f, infini, 12.f));
-    // 30 % O2: the excess air gives a negative flue-gas volume, whose dew
-    // point takes a fractional power of a negative pressure.
-    EXPECT_FALSE(calculerRendement(fuel, o2, 180.f, 20.f, 30.f));
+    EXPECT_FALSE(calculerRendement({Fuel, CO2, std::nullopt, 20, 12}));
+    EXPECT_FALSE(calculerRendement({Fuel, CO2, 180, infini, 12}));
+    // 30 % O2: the excess air gives a negative flue-gas volume, whose dew point takes a fractional
+    // power of a negative pressure.
+    EXPECT_FALSE(calculerRendement({Fuel, O2, 180, 20, 30}));
     // An excess air beyond the single range once multiplied by 100.
-    EXPECT_FALSE(calculerRendement(fuel, co2, 180.f, 20.f, 1e-37f));
-    EXPECT_FLOAT_EQ(Exces_Air(fuel, co2, 1e-37f), 1.54e38f);
-    EXPECT_EQ(Pertes_Fumees(fuel, co2, 180.f, 20.f, 1e-37f), 0.f);
+    EXPECT_FALSE(calculerRendement({Fuel, CO2, 180, 20, 1e-37f}));
+    EXPECT_FLOAT_EQ(Exces_Air(Fuel, CO2, 1e-37f), 1.54e38f);
+    EXPECT_EQ(Pertes_Fumees(Fuel, CO2, 180, 20, 1e-37f), 0.f);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-#include "calc/cond_fumees.h"
-#include "entry/nombres.h"
+// The flue duct's sizing and its offset.
+#include "calc/devoiement.h"
+#include "calc/exemples.h"
+#include "nombres/nombres.h"
 
 #include <gtest/gtest.h>
 
@@ -7,33 +9,14 @@
 #include <tuple>
 
 using namespace calc::cond_fumees;
+using calc::Combustible;
+using exemples::gaz24kW;
 
 namespace {
 
-// A 24 kW gas boiler on an 8 m concrete-block duct, 1 m of 80 mm stainless pipe.
-Saisie gaz24kW() {
-    return {.combustible = u"Gaz naturel",
-            .materiauRaccordement = u"Acier inox",
-            .materiauConduit = u"Boisseaux béton",
-            .hauteur = 8,
-            .longueur = 8,
-            .longueurRaccordement = 1,
-            .diametreRaccordement = 0.08f,
-            .temperatureFumees = 120,
-            .temperatureExterieure = 15,
-            .volumeFumees = 10.59f,
-            .puissance = 24,
-            .rendement = 0.9f,
-            .hauteurDouble = 8,
-            .longueurDouble = 8,
-            .diametreDouble = 0.08,
-            .depressionSortie = 10,
-            .depressionAirComburant = 4};
-}
-
 // A field typed as the single's shortest text, read as a double.
 double enDouble(float v) {
-    return entry::lireDouble(entry::ecrireSimple(v, u'.'), u'.').value();
+    return nombres::lireDouble(nombres::ecrireSimple(v, u'.'), u'.').value();
 }
 
 // The results, the height, length and pipe diameter read as doubles too.
@@ -53,35 +36,37 @@ TEST(CondFumees, Dimensionnement) {
 
     // Heating oil, aluminium pipe, brick duct, bends in both: turbulent flow.
     Saisie s = gaz24kW();
-    s.combustible = u"Fuel domestique", s.materiauRaccordement = u"Aluminium";
-    s.materiauConduit = u"Briques sans enduit", s.temperatureExterieure = 0;
+    s.combustible = Combustible::Fuel, s.materiauRaccordement = Materiau::Aluminium;
+    s.materiauConduit = Materiau::BriquesSansEnduit, s.temperatureExterieure = 0;
     s.hauteur = 6, s.longueur = 9, s.longueurRaccordement = 2, s.diametreRaccordement = 0.1f;
     s.temperatureFumees = 180, s.volumeFumees = 11.37f, s.puissance = 35, s.rendement = 0.92f;
     s.coudes45 = 2, s.coudes90 = 1, s.coudesDevoiement = 2, s.depressionSortie = 12;
     EXPECT_EQ(resultats(s), std::tuple(135.23, 11.63, 13.12));
 
-    // Laminar flow in a small boiler's pipe and duct; the 5 cm pipe is wider
-    // than the square side the section needs (4.9 cm).
+    // Laminar flow in a small boiler's pipe and duct; the 5 cm pipe is wider than the square side
+    // the section needs (4.9 cm).
     s = gaz24kW();
-    s.materiauRaccordement = u"Plastique", s.hauteur = 5, s.longueur = 6;
+    s.materiauRaccordement = Materiau::Plastique, s.hauteur = 5, s.longueur = 6;
     s.longueurRaccordement = 0.5f, s.diametreRaccordement = 0.05f, s.temperatureFumees = 80;
     s.puissance = 4, s.rendement = 0.95f, s.coudes90 = 1, s.coudesDevoiement = 1;
     s.depressionSortie = 6, s.depressionAirComburant = 2;
     EXPECT_EQ(resultats(s), std::tuple(24.05, 5.0, 5.53));
 
-    // Stainless pipe and duct at a low velocity: on the way the three
-    // Colebrook steps meet exactly, and their common value is the friction.
+    // Stainless pipe and duct at a low velocity: on the way the three Colebrook steps meet exactly,
+    // and their common value is the friction.
     s = gaz24kW();
-    s.materiauConduit = u"Acier inox", s.hauteur = 5, s.longueur = 5;
+    s.materiauConduit = Materiau::AcierInox, s.hauteur = 5, s.longueur = 5;
     s.diametreRaccordement = 0.1f, s.puissance = 25;
     EXPECT_EQ(std::get<Resultat>(calculer(s)).section, 188.07);
 
-    // Near 4 m², the search still finds the first section covered.
+    // 30 kW on 5 m: the section's label shows 0.0448215 m², whose 448.215 cm² rounds down; the
+    // single itself, 0.0448215045…, would round up.
     s = gaz24kW();
-    s.hauteur = 20, s.longueur = 20, s.longueurRaccordement = 2, s.diametreRaccordement = 0.4f;
-    s.temperatureFumees = 160, s.puissance = 2500, s.depressionAirComburant = 0;
-    s.depressionSortie = 37.3336;
-    EXPECT_EQ(std::get<Resultat>(calculer(s)).section, 39854.07);
+    s.puissance = 30, s.hauteur = s.longueur = 5, s.temperatureFumees = 140;
+    EXPECT_EQ(resultats(s), std::tuple(448.21, 21.17, 23.89));
+
+    // Near 4 m², the search still finds the first section covered.
+    EXPECT_EQ(std::get<Resultat>(calculer(exemples::chaufferie(37.3336))).section, 39854.07);
 }
 
 TEST(CondFumees, Refus) {
@@ -97,30 +82,51 @@ TEST(CondFumees, Refus) {
     s.puissance = std::numeric_limits<float>::infinity();
     EXPECT_EQ(refus(s), Refus::HorsPlage);
 
-    // A billion offset bends: the losses still exceed the draught at 32 m²,
-    // where adding a step no longer changes the single. The search stops at 4 m².
+    // A billion offset bends: the losses still exceed the draught at 32 m², where adding a step no
+    // longer changes the single. The search stops at 4 m², as it does when the draught only covers
+    // the needs beyond it, or when the connecting pipe is already wider.
     s = gaz24kW();
     s.coudesDevoiement = 1e9;
     EXPECT_EQ(refus(s), Refus::DepressionInsuffisante);
-    // A connecting pipe already beyond the limit.
+    EXPECT_EQ(refus(exemples::chaufferie(37.334)), Refus::DepressionInsuffisante);
+    s = gaz24kW();
     s.diametreRaccordement = 7, s.diametreDouble = 7;
     EXPECT_EQ(refus(s), Refus::DepressionInsuffisante);
 }
 
 TEST(CondFumees, Echecs) {
-    // Every field at its default: a pipe of zero section, all results 0.
-    Saisie s{.combustible = u"Fuel domestique",
-             .materiauRaccordement = u"Acier inox",
-             .materiauConduit = u"Boisseaux béton",
-             .temperatureExterieure = 15,
-             .rendement = 0.9f,
-             .depressionSortie = 10,
-             .depressionAirComburant = 4};
+    // Every length, temperature, volume and power at 0: a pipe of zero section, all results 0. A
+    // zero efficiency: the side falls back on the pipe, in cm.
+    Saisie s = gaz24kW();
+    s.hauteur = s.longueur = s.longueurRaccordement = s.diametreRaccordement = 0;
+    s.temperatureFumees = s.volumeFumees = s.puissance = 0;
     EXPECT_EQ(resultats(s), std::tuple(0.0, 0.0, 0.0));
-    // A zero efficiency: the side falls back on the pipe, in cm.
     s = gaz24kW();
     s.rendement = 0, s.diametreRaccordement = 0.15f;
     EXPECT_EQ(resultats(s), std::tuple(0.0, 15.0, 0.0));
+}
+
+std::tuple<double, double, double> longueurs(double d, double angle, double h) {
+    const auto r = calc::devoiement::calculer({d, angle, h}).value();
+    return {r.longueurInclinee, r.hauteurInclinee, r.longueurTotale};
+}
+
+TEST(Devoiement, Longueurs) {
+    namespace dv = calc::devoiement;
+    EXPECT_EQ(dv::controlerOuverture(0), dv::Refus::HauteurManquante);
+    EXPECT_EQ(dv::controlerOuverture(-1), dv::Refus::HauteurManquante);
+    EXPECT_EQ(dv::controlerOuverture(0.01), std::nullopt);
+
+    EXPECT_EQ(longueurs(1, 45, 8), std::tuple(1.41, 1.0, 8.41));
+    EXPECT_EQ(longueurs(1.5, 0, 8), std::tuple(1.5, 0.0, 9.5));
+    // From the rounded lengths: 8 - 0.58 + 1.15, not 8 - 0.5774 + 1.1547.
+    EXPECT_EQ(longueurs(1, 30, 8), std::tuple(1.15, 0.58, 8.57));
+
+    // A vertical inclined part divides by zero; a length beyond the double range; the largest
+    // double, which its label would write past the range.
+    EXPECT_EQ(dv::calculer({1, 90, 8}), std::nullopt);
+    EXPECT_EQ(dv::calculer({1e308, 60, 8}), std::nullopt);
+    EXPECT_EQ(dv::calculer({0, 0, 1.7976931348623157e308}), std::nullopt);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The help file's reader, on the help file the build compiles.
 #include "chm/fichier_chm.h"
+#include "chm/sommaire.h"
 #include "contextes.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // An entry-field family under real key, focus and mouse events.
 #include "entry/champs_qt.h"
-#include "qt/aide_test.h"
+#include "qt/banc.h"
 #include "tabs/disposition.h"
 
 #include <stdexcept>
@@ -18,8 +18,8 @@ class TestChampsQt : public QObject {
     QLineEdit* champ(int i) const { return champs->champ(i); }
     // Field 2 once `touches` are typed over its whole text.
     QString frappe(const QString& touches) {
-        aide::taper(champ(2), touches);
-        return aide::vu(champ(2));
+        banc::taper(champ(2), touches);
+        return banc::vu(champ(2));
     }
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
     // extra Change handling sees the cleaned text only. Either separator key
     // gives the separator in force, whichever it is.
     void clavier() {
-        aide::taper(champ(6), "a");
+        banc::taper(champ(6), "a");
         ajouts.removeDuplicates();
         QCOMPARE(ajouts, QStringList{"6:0"});
         QCOMPARE(frappe("."), "0,|");
@@ -65,10 +65,10 @@ private slots:
     void entreeLanceLeCalcul() {
         QVERIFY(!listes->liste(1)->isEditable());
         QCOMPARE(listes->liste(1)->palette().color(QPalette::Button), QColor(255, 255, 192));
-        aide::entree(champ(6));
+        banc::entree(champ(6));
         QTest::keyClick(champ(0), Qt::Key_Enter);
         QTest::keyClick(champ(2), Qt::Key_A);
-        aide::entree(listes->liste(1));
+        banc::entree(listes->liste(1));
         QCOMPARE(entrees, (std::vector<int>{6, 0, 101}));
     }
 
@@ -89,7 +89,7 @@ private slots:
         champs->ecrire(2, "3,25");
         champ(0)->setFocus();
         QTest::keyClick(champ(0), Qt::Key_Tab);
-        QCOMPARE(aide::vu(champ(2)), "[3,25]");
+        QCOMPARE(banc::vu(champ(2)), "[3,25]");
         QTest::mouseClick(champ(2), Qt::LeftButton, {}, QPoint(100, 10));
         QVERIFY(!champ(2)->hasSelectedText());
         const auto glisser = [this] {
@@ -113,8 +113,8 @@ private slots:
         };
         entry::FamilleChamps champEchoue(page.get(), "TxtEchec", {0},
                                          {nullptr, [&](int) { echoue(); }});
-        aide::entree(champEchoue.champ(0));
-        aide::cliquer(tabs::bouton(page.get(), "CmdEchec", 0, 0, 495, 315, echoue));
+        banc::entree(champEchoue.champ(0));
+        banc::cliquer(tabs::bouton(page.get(), "CmdEchec", 0, 0, 495, 315, echoue));
         QCOMPARE(lances, 2);
     }
 };

@@ -1,66 +1,64 @@
 #include "aide_separateur.h"
-#include "entry/controle_saisie.h"
+#include "entry/nettoyage.h"
 
-#include <array>
 #include <span>
-#include <utility>
+#include <string>
 
 using namespace entry;
 
 namespace {
 
-// Like the GUI's field: replacing the text runs the cleaning again, nested.
-struct ChampEssai : ChampSaisie {
-    ChampEssai(std::u16string t, char16_t s) : contenu(std::move(t)), sep(s) {}
-    std::u16string texte() const override { return contenu; }
-    void remplacerTexte(const std::u16string& t) override {
-        contenu = t;
-        // A cleaning that keeps replacing its own result would never end.
-        if (++profondeur > 8) {
-            ADD_FAILURE() << "the cleaning does not settle";
-            return;
-        }
-        Controle_Saisie(*this, sep);
-        --profondeur;
-    }
-    void selectionner(int debut, int longueur) override { selection = {debut, longueur}; }
-    // The text, "|" where the caret was put, brackets around what was selected.
-    std::u16string vu() const {
-        auto v = contenu;
-        if (selection[1] > 0)
-            return v.insert(selection[0] + selection[1], u"]").insert(selection[0], u"[");
-        return selection[0] < 0 ? v : v.insert(selection[0], u"|");
+// Field 1 refuses a value above 100 as it is typed.
+class ControleSaisie : public SousSeparateur {
+protected:
+    // The text once `saisi` is pasted into an empty field: "|" where the caret ends, brackets
+    // around what is selected.
+    std::u16string apresSaisie(const char16_t* saisi, int index = 0) {
+        auto texte = t(saisi);
+        std::replace(texte.begin(), texte.end(), u';', autre());
+        ChampTexte champ(u"", [&] {
+            nettoyage.changer(champ, index, sep(), [&](std::string_view m) { message += m; });
+        });
+        champ.saisir(texte);
+        auto vu = champ.texte();
+        if (champ.longueur() > 0)
+            return vu.insert(champ.debut() + champ.longueur(), u"]").insert(champ.debut(), u"[");
+        return vu.insert(champ.debut(), u"|");
     }
 
-    std::u16string contenu;
-    char16_t sep;
-    int profondeur = 0;
-    std::array<int, 2> selection = {-1, 0};
+    Nettoyage nettoyage{{{1, {[](double v) { return v > 100; }, "Trop chaud"}}}};
+    std::string message;
 };
 
-class ControleSaisie : public SousSeparateur {};
+// Pasted into an empty field, and what the cleaning leaves; ';' stands for the other separator.
+const std::pair<const char16_t*, const char16_t*> nettoyages[] = {
+    {u"-", u"-|"},      {u"-0", u"-0|"},  {u"0,5", u"0,5|"},  {u"1E3", u"1E3|"}, {u"12-", u"12|"},
+    {u"--", u"-|"},     {u",", u"0,|"},   {u",-", u"0,|"},    {u"05", u"5|"},    {u"007", u"7|"},
+    {u"00,5", u"0,5|"}, {u"-,5", u"[0]"}, {u"1,2,3", u"[0]"}, {u"abc", u"[0]"},  {u"5-3", u"[0]"},
+    {u"1;5", u"[0]"},   {u"", u"[0]"},    {u"0000-", u"0|"}};
+// Pasted runs end as the one-at-a-time cleaning would, well within the nesting bound.
+const std::pair<const char16_t*, const char16_t*> colles[] = {{u"5------------", u"5|"},
+                                                              {u"000000000007", u"7|"},
+                                                              {u"0000000000,5", u"0,5|"},
+                                                              {u"00000000000", u"0|"}};
 
-// ';' stands for the other separator. Pasted runs end as the one-at-a-time
-// cleaning would, well within the nesting bound of the field.
 TEST_P(ControleSaisie, Nettoyage) {
-    using Cas = std::pair<const char16_t*, const char16_t*>;
-    const Cas cas[] = {{u"-", u"-"},       {u"-0", u"-0"},   {u"0,5", u"0,5"},   {u"1E3", u"1E3"},
-                       {u"12-", u"12|"},   {u"--", u"-|"},   {u",", u"0,|"},     {u",-", u"0,|"},
-                       {u"05", u"5|"},     {u"007", u"7|"},  {u"00,5", u"0,5|"}, {u"-,5", u"[0]"},
-                       {u"1,2,3", u"[0]"}, {u"abc", u"[0]"}, {u"5-3", u"[0]"},   {u"", u"[0]"},
-                       {u"1;5", u"[0]"},   {u"0000-", u"0|"}};
-    const Cas colles[] = {{u"5------------", u"5|"},
-                          {u"000000000007", u"7|"},
-                          {u"0000000000,5", u"0,5|"},
-                          {u"00000000000", u"0|"}};
-    for (const auto liste : {std::span<const Cas>(cas), std::span<const Cas>(colles)})
-        for (const auto& [saisi, attendu] : liste) {
-            auto texte = t(saisi);
-            std::replace(texte.begin(), texte.end(), u';', autre());
-            ChampEssai champ(texte, sep());
-            Controle_Saisie(champ, sep());
-            EXPECT_EQ(champ.vu(), t(attendu)) << ::testing::PrintToString(texte);
-        }
+    using Cas = std::span<const std::pair<const char16_t*, const char16_t*>>;
+    for (const Cas cas : {Cas(nettoyages), Cas(colles)})
+        for (const auto& [saisi, attendu] : cas)
+            EXPECT_EQ(apresSaisie(saisi), t(attendu)) << ::testing::PrintToString(saisi);
+    EXPECT_LE(nettoyage.profondeurAtteinte(), 4);
+    EXPECT_EQ(message, "");
+}
+
+// A refused value: the warning, then "0" selected; the limit itself passes, and a field without the
+// refusal takes any value.
+TEST_P(ControleSaisie, Refus) {
+    EXPECT_EQ(apresSaisie(u"100", 1), u"100|");
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(apresSaisie(u"100,5", 0), t(u"100,5|"));
+    EXPECT_EQ(apresSaisie(u"100,5", 1), u"[0]");
+    EXPECT_EQ(message, "Trop chaud");
 }
 
 SOUS_DEUX_SEPARATEURS(ControleSaisie);

@@ -1,7 +1,8 @@
 # Installs the build tree BINAIRES into PREFIXE, then starts the installed
 # program offscreen with --verifier-installation, the prefix's data directory
 # given to it as a desktop session would: it must open its help file and find
-# its icon there, under the application id ID.
+# its icon there, under the application id ID. The manual page must render
+# through MAN without a warning in 80 columns.
 file(REMOVE_RECURSE ${PREFIXE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINAIRES} --prefix ${PREFIXE}
                 OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -35,3 +36,18 @@ foreach(icone IN LISTS icones)
         message(FATAL_ERROR "${icone} is ${largeur} × ${hauteur}")
     endif()
 endforeach()
+
+# The package's documents, and the manual page as a terminal shows it.
+foreach(document IN ITEMS ${MANDIR}/man1/brivane.1.gz ${DATADIR}/doc/brivane/copyright
+                          ${DATADIR}/doc/brivane/changelog.gz)
+    if(NOT EXISTS ${PREFIXE}/${document})
+        message(FATAL_ERROR "${document} not installed")
+    endif()
+endforeach()
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80 ${MAN} --warnings -E UTF-8 -l
+            ${PREFIXE}/${MANDIR}/man1/brivane.1.gz
+    OUTPUT_QUIET ERROR_VARIABLE avertissements RESULT_VARIABLE code)
+if(NOT code EQUAL 0 OR NOT avertissements STREQUAL "")
+    message(FATAL_ERROR "man -l brivane.1.gz, exit code ${code}:\n${avertissements}")
+endif()

@@ -1,22 +1,19 @@
 // The combustion tab driven as a user would: contents typed, gases and fuels
 // picked from the lists, the two buttons clicked, Enter pressed.
-#include "qt/aide_test.h"
-#include "tabs/page_combustion.h"
+#include "qt/banc.h"
 
-class TestPageCombustion : public QObject {
+class TestPageCombustion : public banc::BancPage {
     Q_OBJECT
 
-    std::unique_ptr<tabs::PageCombustion> page;
+public:
+    TestPageCombustion() : BancPage("PageCombustion") {}
 
-    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtCombustion", i); }
-    QComboBox* liste(int i) const { return aide::trouver<QComboBox>(page, "CmbCombustion", i); }
-    QLabel* label(const char* nom) const { return page->findChild<QLabel*>(nom); }
-    QStringList resultats() const {
-        return aide::textes<QLabel>(page, "LblResltat_Combustion", 7).split(u' ');
-    }
-    void cliquer(int i) const {
-        QTest::mouseClick(aide::trouver<QPushButton>(page, "CmdCombustion", i), Qt::LeftButton);
-    }
+private:
+    QLineEdit* champ(int i) const { return controle("TxtCombustion", i); }
+    QComboBox* liste(int i) const { return controle<QComboBox>("CmbCombustion", i); }
+    QLabel* label(const char* nom) const { return controle<QLabel>(nom); }
+    QStringList resultats() const { return textes("LblResltat_Combustion", 7).split(u' '); }
+    void cliquer(int i) const { banc::cliquer(controle<QWidget>("CmdCombustion", i)); }
     // The "²" of the conversion's result stands right after its heading's letters.
     bool indiceSuitTitre() const {
         const QLabel* titre = label("LblCombustion(2)");
@@ -26,23 +23,13 @@ class TestPageCombustion : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        app::preparerApplication(*qApp);
-        ModGeneral::Fixer_Separateur_Decimal(u',');
-    }
-    void init() {
-        page = std::make_unique<tabs::PageCombustion>();
-        page->afficherChoixInitiaux();
-        page->show();
-    }
-
     // The measured gas decides the heading of the other; the fuel decides
     // the volume's unit; a pick clears no result. Enter in the fuel list
     // runs the conversion.
     void conversion() {
         QCOMPARE(label("LblCombustion(2)")->text(), QStringLiteral("O"));
         QVERIFY(indiceSuitTitre());
-        aide::taper(champ(0), "12");
+        banc::taper(champ(0), "12");
         QTest::keyClick(champ(0), Qt::Key_Return);
         QCOMPARE(resultats()[0], QStringLiteral("4,614"));
 
@@ -52,7 +39,7 @@ private slots:
         QCOMPARE(label("LblCombustion(2)")->text(), QStringLiteral("CO"));
         QVERIFY(indiceSuitTitre());
         QCOMPARE(resultats()[0], QStringLiteral("4,614"));
-        aide::taper(champ(0), "3");
+        banc::taper(champ(0), "3");
         cliquer(0);
         QCOMPARE(resultats()[0], QStringLiteral("13,189"));
 
@@ -73,34 +60,34 @@ private slots:
     // Heating oil, 180 °C flue gas, 20 °C air, 12 % CO2, by Enter in the
     // content's field; the button and Enter in its list run the same.
     void rendement() {
-        aide::taper(champ(1), "180");
-        aide::taper(champ(2), "20");
-        aide::taper(champ(3), "12");
+        banc::taper(champ(1), "180");
+        banc::taper(champ(2), "20");
+        banc::taper(champ(3), "12");
         QTest::keyClick(champ(3), Qt::Key_Return);
         const QStringList attendus = QString("0 7,8 92,2 28,333 1,28 45,1 14,4").split(u' ');
         QCOMPARE(resultats(), attendus);
-        aide::taper(champ(3), "0");
+        banc::taper(champ(3), "0");
         cliquer(1);
         QCOMPARE(resultats(), QString("0 0 100 0 1 49,73 11,37").split(u' '));
-        aide::taper(champ(3), "12");
+        banc::taper(champ(3), "12");
         QTest::keyClick(liste(2), Qt::Key_Return);
         QCOMPARE(resultats(), attendus);
     }
 
     // A failure of either calculation shows in results 1 to 6 only.
     void echec() {
-        aide::taper(champ(0), "12");
+        banc::taper(champ(0), "12");
         cliquer(0);
-        aide::taper(champ(0), "-");
+        banc::taper(champ(0), "-");
         QTest::keyClick(champ(0), Qt::Key_Return);
         QStringList attendus(7, "#####");
         attendus[0] = "4,614";
         QCOMPARE(resultats(), attendus);
 
-        aide::taper(champ(1), "180");
+        banc::taper(champ(1), "180");
         cliquer(1);
         QCOMPARE(resultats()[6], QStringLiteral("11,37"));
-        aide::taper(champ(1), "-");
+        banc::taper(champ(1), "-");
         QTest::keyClick(champ(1), Qt::Key_Return);
         QCOMPARE(resultats(), attendus);
     }

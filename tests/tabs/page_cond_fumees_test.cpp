@@ -1,59 +1,43 @@
 // The flue duct tab driven as a user would: the duct sized, its refusals
 // answered, the offset frame opened, computed, reported and closed.
-#include "qt/aide_test.h"
-#include "tabs/page_cond_fumees.h"
+#include "qt/banc.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
 
-class TestPageCondFumees : public QObject {
+class TestPageCondFumees : public banc::BancPage {
     Q_OBJECT
 
-    std::unique_ptr<tabs::PageCondFumees> page;
+public:
+    TestPageCondFumees() : BancPage("PageCond_Fumees") {}
 
-    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtCond_Fumees", i); }
-    QLineEdit* decalage(int i) const { return aide::trouver<QLineEdit>(page, "TxtDevoiement", i); }
-    QComboBox* liste(int i) const { return aide::trouver<QComboBox>(page, "CmbCond_Fumees", i); }
-    QStringList resultats() const {
-        return aide::textes<QLabel>(page, "LblResult_Cond_Fumees", 3).split(u' ');
-    }
-    QStringList devoiement() const {
-        return aide::textes<QLabel>(page, "LblDevoiement", 3).split(u' ');
-    }
-    QWidget* cadre() const { return page->findChild<QGroupBox*>("CdrDevoiement"); }
-    QWidget* ombre() const { return page->findChild<QWidget*>("OmbreCadre"); }
-    void cliquer(const QString& nom) const {
-        QTest::mouseClick(page->findChild<QPushButton*>(nom), Qt::LeftButton);
-    }
+private:
+    QLineEdit* champ(int i) const { return controle("TxtCond_Fumees", i); }
+    QLineEdit* decalage(int i) const { return controle("TxtDevoiement", i); }
+    QComboBox* liste(int i) const { return controle<QComboBox>("CmbCond_Fumees", i); }
+    QStringList resultats() const { return textes("LblResult_Cond_Fumees", 3).split(u' '); }
+    QStringList devoiement() const { return textes("LblDevoiement", 3).split(u' '); }
+    QWidget* cadre() const { return controle<QGroupBox>("CdrDevoiement"); }
+    QWidget* ombre() const { return controle("OmbreCadre"); }
+    void cliquer(const QString& nom) const { banc::cliquer(controle(nom.toUtf8())); }
     static QString boite(QMessageBox::Icon icone, const QString& message) {
-        return QString("Brivane. | %1 | 1 | ").arg(icone) + message;
+        return banc::avertissement(message, icone);
     }
     // A 24 kW natural-gas boiler on an 8 m duct, 1 m of 80 mm pipe.
     void chaudiereGaz() {
         QTest::keyClick(liste(0), Qt::Key_Down);
-        aide::taper(champ(9), "8");
+        banc::taper(champ(9), "8");
         for (const auto& [i, valeur] :
              {std::pair(0, "1"), {1, "0,08"}, {6, "120"}, {5, "10,59"}, {4, "24"}})
-            aide::taper(champ(i), valeur);
+            banc::taper(champ(i), valeur);
     }
 
 private slots:
-    void initTestCase() {
-        app::preparerApplication(*qApp);
-        ModGeneral::Fixer_Separateur_Decimal(u',');
-    }
-    void init() {
-        page = std::make_unique<tabs::PageCondFumees>();
-        page->afficherChoixInitiaux();
-        page->ecrireRendementInitial();
-        page->show();
-    }
-
     // The volume's unit follows the fuel whichever list is picked; the
     // length follows the height as it is typed; Enter in any field or ">"
     // sizes the duct.
     void dimensionnement() {
-        QLabel* unite = page->findChild<QLabel*>("LblCond_Fumees(16)");
+        QLabel* unite = controle<QLabel>("LblCond_Fumees(16)");
         QCOMPARE(unite->text(), QStringLiteral("m3(n)/kg"));
         chaudiereGaz();
         QCOMPARE(liste(0)->currentText(), QStringLiteral("Gaz naturel"));
@@ -69,8 +53,8 @@ private slots:
         QTest::keyClick(champ(12), Qt::Key_Return);
         QCOMPARE(resultats(), QString("82,83 9,1 10,27").split(u' '));
         // No efficiency: no section, the side is the 15 cm pipe.
-        aide::taper(champ(13), "0");
-        aide::taper(champ(1), "0,15");
+        banc::taper(champ(13), "0");
+        banc::taper(champ(1), "0,15");
         cliquer("CmdCond_Fumees(0)");
         QCOMPARE(resultats(), QString("0 15 0").split(u' '));
     }
@@ -79,27 +63,27 @@ private slots:
         chaudiereGaz();
         QTest::keyClick(champ(0), Qt::Key_Return);
         const QStringList avant = resultats();
-        aide::taper(champ(10), "6");
-        QCOMPARE(aide::repondreBoite([&] { QTest::keyClick(champ(4), Qt::Key_Return); }),
+        banc::taper(champ(10), "6");
+        QCOMPARE(banc::repondreBoite([&] { QTest::keyClick(champ(4), Qt::Key_Return); }),
                  boite(QMessageBox::Warning, "La hauteur du conduit de fumées ne peut être "
                                              "supérieure à la longueur !"));
         QCOMPARE(page->focusWidget(), champ(10));
-        QCOMPARE(aide::vu(champ(10)), QStringLiteral("[6]"));
+        QCOMPARE(banc::vu(champ(10)), QStringLiteral("[6]"));
         QCOMPARE(resultats(), avant);
 
         // Equal passes; beyond the pipe, the 8 m duct draws about 16.6 Pa.
-        aide::taper(champ(10), "8");
-        aide::taper(champ(7), "17");
-        QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }),
+        banc::taper(champ(10), "8");
+        banc::taper(champ(7), "17");
+        QCOMPARE(banc::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }),
                  boite(QMessageBox::Critical, "Dépression disponible trop faible !"));
         QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
         // A lone "-", or a power no single holds: nothing at all.
-        aide::taper(champ(7), "-");
-        QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
+        banc::taper(champ(7), "-");
+        QCOMPARE(banc::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
         QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
-        aide::taper(champ(7), "10");
+        banc::taper(champ(7), "10");
         champ(4)->setText("1E39"); // pasted: typed, "1E" would become "0"
-        QCOMPARE(aide::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
+        QCOMPARE(banc::repondreBoite([&] { cliquer("CmdCond_Fumees(0)"); }), QString());
         QCOMPARE(resultats(), (QStringList{"0", avant[1], avant[2]}));
     }
 
@@ -107,12 +91,12 @@ private slots:
     // the length, closes, and shows its texts again when reopened.
     void devoiementReporte() {
         QCOMPARE(
-            aide::repondreBoite([&] { cliquer("CmdCond_Fumees(1)"); }),
+            banc::repondreBoite([&] { cliquer("CmdCond_Fumees(1)"); }),
             boite(QMessageBox::Warning, "Indiquer la hauteur du conduit de fumées, en mètres !"));
         QCOMPARE(page->focusWidget(), champ(9));
         QVERIFY(!cadre()->isVisible() && !ombre()->isVisible());
 
-        aide::taper(champ(9), "8");
+        banc::taper(champ(9), "8");
         cliquer("CmdCond_Fumees(1)");
         QVERIFY(cadre()->isVisible() && ombre()->isVisible());
         QCOMPARE(cadre()->pos(), QPoint(ui::pixels(2160), ui::pixels(4800 - 1040)));
@@ -120,27 +104,27 @@ private slots:
         QCOMPARE(ombre()->palette().color(QPalette::Window), QColor(128, 128, 128));
         QVERIFY(cadre()->isAncestorOf(page->childAt(champ(10)->geometry().center())));
 
-        aide::taper(decalage(0), "1");
-        aide::taper(decalage(1), "45");
+        banc::taper(decalage(0), "1");
+        banc::taper(decalage(1), "45");
         QTest::keyClick(decalage(1), Qt::Key_Return); // runs nothing
         QCOMPARE(devoiement(), QString("0 0 0").split(u' '));
         cliquer("CmdDevoiement");
         QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
         // A vertical inclined part, or a lone "-", leaves the results.
         for (const char* angle : {"90", "-"}) {
-            aide::taper(decalage(1), angle);
+            banc::taper(decalage(1), angle);
             cliquer("CmdDevoiement");
             QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
         }
-        aide::taper(decalage(1), "45");
+        banc::taper(decalage(1), "45");
         cliquer("CmdReport(0)");
         QCOMPARE(champ(10)->text(), QStringLiteral("8,41"));
         QVERIFY(!cadre()->isVisible() && !ombre()->isVisible());
         QCOMPARE(resultats(), QString("0 0 0").split(u' ')); // no sizing
 
-        aide::taper(champ(10), "9");
+        banc::taper(champ(10), "9");
         cliquer("CmdCond_Fumees(1)");
-        QCOMPARE(aide::textes<QLineEdit>(page, "TxtDevoiement", 2), QStringLiteral("1 45"));
+        QCOMPARE(textes("TxtDevoiement", 2), QStringLiteral("1 45"));
         QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
         cliquer("CmdReport(1)");
         QVERIFY(!cadre()->isVisible() && !ombre()->isVisible());

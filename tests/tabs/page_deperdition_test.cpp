@@ -1,38 +1,34 @@
 // The pipe heat-loss tab driven as a user would: fluid and pipe picked with
 // the keyboard, the insulation box and the options clicked, values typed,
 // ">" clicked, Enter pressed in a field or a list.
-#include "qt/aide_test.h"
-#include "tabs/page_deperdition.h"
+#include "qt/banc.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
 
-class TestPageDeperdition : public QObject {
+class TestPageDeperdition : public banc::BancPage {
     Q_OBJECT
 
-    std::unique_ptr<tabs::PageDeperdition> page;
+public:
+    TestPageDeperdition() : BancPage("PageDeperdition") {}
 
-    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtDeperdition", i); }
-    QComboBox* liste(int i) const { return aide::trouver<QComboBox>(page, "CmbDeperdition", i); }
-    QLabel* legende(int i) const { return aide::trouver<QLabel>(page, "LblDeperdition", i); }
-    QCheckBox* isolee() const { return page->findChild<QCheckBox*>("ChkDeperdition"); }
-    QRadioButton* option(int i) const {
-        return aide::trouver<QRadioButton>(page, "OptDeperdition", i);
-    }
+private:
+    QLineEdit* champ(int i) const { return controle("TxtDeperdition", i); }
+    QComboBox* liste(int i) const { return controle<QComboBox>("CmbDeperdition", i); }
+    QLabel* legende(int i) const { return controle<QLabel>("LblDeperdition", i); }
+    QCheckBox* isolee() const { return controle<QCheckBox>("ChkDeperdition"); }
+    QRadioButton* option(int i) const { return controle<QRadioButton>("OptDeperdition", i); }
     // The eleven results, then the total's unit label.
     QString resultats() const {
-        return aide::textes<QLabel>(page, "LblResltat_Deperdition", 11) + " | " +
-               legende(32)->text();
+        return textes("LblResltat_Deperdition", 11) + " | " + legende(32)->text();
     }
     // Fields 0 to 7, in index order.
     void saisir(const QString& valeurs) {
         const QStringList mots = valeurs.split(u' ');
         for (int i = 0; i < 8; ++i)
-            aide::taper(champ(i), mots[i]);
+            banc::taper(champ(i), mots[i]);
     }
-    void calculer() {
-        QTest::mouseClick(page->findChild<QWidget*>("CmdDeperdition"), Qt::LeftButton);
-    }
+    void calculer() { banc::cliquer(controle("CmdDeperdition")); }
 
     // The worked example: 500 l/h of water at 70 °C in 10 m of copper pipe
     // 16/18 mm insulated to 38 mm (λ 0,04), in a 20 °C room.
@@ -42,18 +38,6 @@ class TestPageDeperdition : public QObject {
     const QString echecs = QStringList(11, "#####").join(u' ') + " | W (0 kW)";
 
 private slots:
-    void initTestCase() {
-        app::preparerApplication(*qApp);
-        ModGeneral::Fixer_Separateur_Decimal(u',');
-    }
-    // A fresh page as start-up fills it.
-    void init() {
-        page = std::make_unique<tabs::PageDeperdition>();
-        page->remplirListes();
-        page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    }
-
     void demarrage() {
         QStringList conduites;
         for (int i = 0; i < liste(0)->count(); ++i)
@@ -102,23 +86,23 @@ private slots:
     // Unchecked: the bare picture in place of the insulated one, the
     // insulation fields, captions and leader hidden, their texts kept.
     void isolation() {
-        aide::taper(champ(0), "0,038");
-        aide::taper(champ(6), "0,04");
+        banc::taper(champ(0), "0,038");
+        banc::taper(champ(6), "0,04");
         const auto visibles = [this] {
             QString vus;
             for (const char* nom :
                  {"ImgDeperdition(0)", "ImgDeperdition(1)", "LblDeperdition(4)",
                   "LblDeperdition(7)", "TxtDeperdition(0)", "LblDeperdition(20)",
                   "LblDeperdition(21)", "TxtDeperdition(6)", "Line8", "PointDeperdition"})
-                vus += page->findChild<QWidget*>(nom)->isVisible() ? u'1' : u'0';
+                vus += controle(nom)->isVisible() ? u'1' : u'0';
             return vus;
         };
         QCOMPARE(visibles(), "1011111111");
         QTest::mouseClick(isolee(), Qt::LeftButton);
         QVERIFY(!isolee()->isChecked());
         QCOMPARE(visibles(), "0100000000");
-        QCOMPARE(page->findChild<QWidget*>("ImgDeperdition(1)")->geometry().topLeft(),
-                 page->findChild<QWidget*>("ImgDeperdition(0)")->geometry().topLeft());
+        QCOMPARE(controle("ImgDeperdition(1)")->geometry().topLeft(),
+                 controle("ImgDeperdition(0)")->geometry().topLeft());
         QTest::mouseClick(isolee(), Qt::LeftButton);
         QCOMPARE(visibles(), "1011111111");
         QCOMPARE(champ(0)->text(), "0,038");

@@ -1,23 +1,18 @@
 // The sanitary expansion tab driven as a user would: a cylinder and a vessel
 // checked, the red flags set and cleared, the temperatures refused as typed.
-#include "qt/aide_test.h"
-#include "tabs/page_expansion_sanitaire.h"
+#include "qt/banc.h"
 
-class TestPageExpansionSanitaire : public QObject {
+class TestPageExpansionSanitaire : public banc::BancPage {
     Q_OBJECT
 
-    std::unique_ptr<tabs::PageExpansionSanitaire> page;
+public:
+    TestPageExpansionSanitaire() : BancPage("PageExpansionSanitaire") {}
 
-    QLineEdit* champ(int i) const {
-        return aide::trouver<QLineEdit>(page, "TxtExpansionSanitaire", i);
-    }
-    QLabel* resultat(int i) const {
-        return aide::trouver<QLabel>(page, "LblResultat_Expansion_Sanitaire", i);
-    }
-    QString resultats() const {
-        return aide::textes<QLabel>(page, "LblResultat_Expansion_Sanitaire", 8);
-    }
-    QString titreReserve() const { return aide::trouver<QLabel>(page, "LblExpansion", 44)->text(); }
+private:
+    QLineEdit* champ(int i) const { return controle("TxtExpansionSanitaire", i); }
+    QLabel* resultat(int i) const { return controle<QLabel>("LblResultat_Expansion_Sanitaire", i); }
+    QString resultats() const { return textes("LblResultat_Expansion_Sanitaire", 8); }
+    QString titreReserve() const { return controle<QLabel>("LblExpansion", 44)->text(); }
     // Bold and red, or normal and black.
     static bool enRouge(const QLabel* label) {
         const QColor couleur = label->palette().color(label->foregroundRole());
@@ -28,48 +23,39 @@ class TestPageExpansionSanitaire : public QObject {
         qFatal("neither flagged nor plain");
     }
     QString calculer() {
-        return aide::repondreBoite([this] {
-            QTest::mouseClick(page->findChild<QWidget*>("CmdExpansion_Sanitaire"), Qt::LeftButton);
-        });
+        return banc::repondreBoite([this] { banc::cliquer(controle("CmdExpansion_Sanitaire")); });
     }
 
 private slots:
-    void initTestCase() { app::preparerApplication(*qApp); }
-    void init() {
-        ModGeneral::Fixer_Separateur_Decimal(u',');
-        page = std::make_unique<tabs::PageExpansionSanitaire>();
-        page->show();
-    }
-
     // 200 litres with an 8-litre vessel sends water to the drain; 300 litres
     // needs a valve above 10 bar; a 12-litre vessel keeps a reserve.
     void reserveEtDrapeaux() {
         QCOMPARE(titreReserve(), QStringLiteral("Volume de la réserve d'eau dans le vase "
                                                 "d'expansion"));
-        aide::taper(champ(4), "200");
-        aide::taper(champ(1), "8");
+        banc::taper(champ(4), "200");
+        banc::taper(champ(1), "8");
         QCOMPARE(calculer(), QString());
         QCOMPARE(resultats(), QStringLiteral("3,897 10,409 2,995 8 -0,902 2,84 0 8,762"));
         QVERIFY(enRouge(resultat(4)));
         QVERIFY(!enRouge(resultat(7)));
         QCOMPARE(titreReserve(), QStringLiteral("Volume d'eau évacué à l'égout par la soupape"));
-        QCOMPARE(page->findChild<QLabel*>("LblP_Atm_Sanitaire")->text(),
+        QCOMPARE(controle<QLabel>("LblP_Atm_Sanitaire")->text(),
                  QStringLiteral("(Pression atmosphérique approximative : 101325 Pa)"));
 
-        aide::taper(champ(4), "300");
+        banc::taper(champ(4), "300");
         QCOMPARE(calculer(),
-                 QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) +
+                 banc::avertissement(
                      "ATTENTION !\r\n\r\nLe tarage nécessaire de la soupape est trop important "
                      "pour l'utilisation normale d'une installation sanitaire !\r\nEssayez "
                      "d'effectuez une correction sur un autre paramètre afin de rester en "
                      "dessous de la pression d'utilisation\r\ndu ballon qui est en général de "
-                     "10 bars.");
+                     "10 bars."));
         QCOMPARE(resultat(4)->text(), QStringLiteral("-2,851"));
         QCOMPARE(resultat(7)->text(), QStringLiteral("17,603"));
         QVERIFY(enRouge(resultat(7)));
 
-        aide::taper(champ(4), "200");
-        aide::taper(champ(1), "12");
+        banc::taper(champ(4), "200");
+        banc::taper(champ(1), "12");
         QCOMPARE(calculer(), QString());
         QCOMPARE(resultat(2)->text(), QStringLiteral("4,493"));
         QCOMPARE(resultat(4)->text(), QStringLiteral("0,595"));
@@ -87,30 +73,29 @@ private slots:
     void echec() {
         QCOMPARE(calculer(), QString());
         QCOMPARE(resultats(), QStringList(8, "#####").join(u' '));
-        QCOMPARE(page->findChild<QLabel*>("LblP_Atm_Sanitaire")->text(), QString());
-        aide::taper(champ(4), "200");
-        aide::taper(champ(1), "8");
+        QCOMPARE(controle<QLabel>("LblP_Atm_Sanitaire")->text(), QString());
+        banc::taper(champ(4), "200");
+        banc::taper(champ(1), "8");
         calculer();
         QCOMPARE(resultat(0)->text(), QStringLiteral("3,897"));
-        aide::taper(champ(6), "-");
+        banc::taper(champ(6), "-");
         QCOMPARE(calculer(), QString());
         QCOMPARE(resultats(), QStringList(8, "#####").join(u' '));
     }
 
     void temperaturesRefusees() {
-        const QString boite = QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning);
-        aide::taper(champ(2), "9");
-        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(2), "0"); }), QString());
-        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(2), "1"); }),
-                 boite + "La température de l'eau chaude sanitaire ne peut être supérieure à "
-                         "90 °C !");
-        QCOMPARE(aide::vu(champ(2)), QStringLiteral("[0]"));
-        aide::taper(champ(3), "-");
-        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(3), "0"); }), QString());
-        QCOMPARE(aide::repondreBoite([this] { QTest::keyClicks(champ(3), "2"); }),
-                 boite + "La température de l'eau froide sanitaire ne peut être inférieure à "
-                         "0 °C !");
-        QCOMPARE(aide::vu(champ(3)), QStringLiteral("[0]"));
+        banc::taper(champ(2), "9");
+        QCOMPARE(banc::repondreBoite([this] { QTest::keyClicks(champ(2), "0"); }), QString());
+        QCOMPARE(banc::repondreBoite([this] { QTest::keyClicks(champ(2), "1"); }),
+                 banc::avertissement("La température de l'eau chaude sanitaire ne peut être "
+                                     "supérieure à 90 °C !"));
+        QCOMPARE(banc::vu(champ(2)), QStringLiteral("[0]"));
+        banc::taper(champ(3), "-");
+        QCOMPARE(banc::repondreBoite([this] { QTest::keyClicks(champ(3), "0"); }), QString());
+        QCOMPARE(banc::repondreBoite([this] { QTest::keyClicks(champ(3), "2"); }),
+                 banc::avertissement("La température de l'eau froide sanitaire ne peut être "
+                                     "inférieure à 0 °C !"));
+        QCOMPARE(banc::vu(champ(3)), QStringLiteral("[0]"));
     }
 };
 

@@ -1,37 +1,25 @@
 // The heating expansion tab driven as a user would: the vessel sized, its
 // figures carried into the pressure block, refusals answered.
-#include "qt/aide_test.h"
-#include "tabs/page_expansion.h"
+#include "qt/banc.h"
 
-class TestPageExpansion : public QObject {
+class TestPageExpansion : public banc::BancPage {
     Q_OBJECT
 
-    std::unique_ptr<tabs::PageExpansion> page;
+public:
+    TestPageExpansion() : BancPage("PageExpansion") {}
 
-    QLineEdit* champ(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansion", i); }
-    QLineEdit* temp(int i) const { return aide::trouver<QLineEdit>(page, "TxtExpansionTemp", i); }
-    QString texte(const char* nom) const { return page->findChild<QLabel*>(nom)->text(); }
-    QString resultats() const { return aide::textes<QLabel>(page, "LblResultat_Expansion", 10); }
-    // `texte` with the separator in force in place of every ",".
-    static QString sep(QString texte) {
-        return texte.replace(u',', QChar(ModGeneral::Separateur_Decimal()));
-    }
+private:
+    QLineEdit* champ(int i) const { return controle("TxtExpansion", i); }
+    QLineEdit* temp(int i) const { return controle("TxtExpansionTemp", i); }
+    QString texte(const char* nom) const { return controle<QLabel>(nom)->text(); }
+    QString resultats() const { return textes("LblResultat_Expansion", 10); }
     // Enter in that field; the text of the box it opened, "" if none.
     static QString entree(QLineEdit* champ) {
-        return aide::repondreBoite([champ] { QTest::keyClick(champ, Qt::Key_Return); });
+        return banc::repondreBoite([champ] { QTest::keyClick(champ, Qt::Key_Return); });
     }
-    static QString boite(const QString& message) {
-        return QString("Brivane. | %1 | 1 | ").arg(QMessageBox::Warning) + message;
-    }
+    static QString boite(const QString& message) { return banc::avertissement(message); }
 
 private slots:
-    void initTestCase() { app::preparerApplication(*qApp); }
-    void init() {
-        ModGeneral::Fixer_Separateur_Decimal(u',');
-        page = std::make_unique<tabs::PageExpansion>();
-        page->show();
-    }
-
     // 500 litres, 5 m: the vessel, then its pressure at 40 and 70 °C. Under
     // "." too: the vessel's name keeps its comma.
     void vaseEtPression_data() {
@@ -42,43 +30,45 @@ private slots:
     void vaseEtPression() {
         QFETCH(QChar, separateur);
         ModGeneral::Fixer_Separateur_Decimal(separateur.unicode());
-        QCOMPARE(aide::textes<QLineEdit>(page, "TxtExpansion", 5), QStringLiteral("0 70 15 0 3"));
-        aide::taper(champ(3), "500");
-        aide::taper(champ(6), "5");
+        QCOMPARE(textes("TxtExpansion", 5), QStringLiteral("0 70 15 0 3"));
+        banc::taper(champ(3), "500");
+        banc::taper(champ(6), "5");
         QCOMPARE(entree(champ(6)), QString());
-        QCOMPARE(resultats(),
-                 sep("10,89 17,41 18 11,21 ") + "18/0,5" + sep(" 0,49 0,32 0,53 0 0,5"));
+        QCOMPARE(resultats(), banc::sep("10,89 17,41 18 11,21 ") + "18/0,5" +
+                                  banc::sep(" 0,49 0,32 0,53 0 0,5"));
         QCOMPARE(texte("LblTemp(0)"), QStringLiteral("( 15 °C)"));
-        QCOMPARE(texte("LblTemp(1)"), sep("( 0,32 litres)"));
-        QCOMPARE(temp(1)->text(), sep("0,53"));
+        QCOMPARE(texte("LblTemp(1)"), banc::sep("( 0,32 litres)"));
+        QCOMPARE(temp(1)->text(), banc::sep("0,53"));
         QCOMPARE(texte("LblP_Atm"), QStringLiteral("(Pression atmosphérique approximative : "
                                                    "101325 Pa)"));
 
-        aide::taper(temp(0), "40");
+        banc::taper(temp(0), "40");
         QCOMPARE(entree(temp(0)), QString());
-        QCOMPARE(texte("LblResultat_Expansion(8)"), sep("0,91"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), banc::sep("0,91"));
         QCOMPARE(texte("LblSurpression"), QString());
-        QCOMPARE(texte("LblVolDilate"), sep("Volume d'eau dilaté : 3,45 litres"));
-        const QString reserve = sep("Volume d'eau présent dans le vase : 0,35 litre(s) pour une "
-                                    "pression de remplissage de 0,53 bar(s)");
+        QCOMPARE(texte("LblVolDilate"), banc::sep("Volume d'eau dilaté : 3,45 litres"));
+        const QString reserve =
+            banc::sep("Volume d'eau présent dans le vase : 0,35 litre(s) pour une "
+                      "pression de remplissage de 0,53 bar(s)");
         QCOMPARE(texte("LblReserve"), reserve);
 
         // Filled below the static pressure: the advice, then the pressure all the same.
-        aide::taper(temp(1), "0,3");
+        banc::taper(temp(1), "0,3");
         QCOMPARE(entree(temp(1)),
                  boite("Attention, la pression de remplissage est inférieure à la pression "
                        "statique de l'installation ! \r\nPression statique de l'installation : " +
-                       sep("0,49") + " bar(s)"));
-        QCOMPARE(texte("LblResultat_Expansion(8)"), sep("0,56"));
-        aide::taper(temp(1), "0,53");
+                       banc::sep("0,49") + " bar(s)"));
+        QCOMPARE(texte("LblResultat_Expansion(8)"), banc::sep("0,56"));
+        banc::taper(temp(1), "0,53");
 
         // Above the valve: the three lines kept, the result failed.
-        aide::taper(temp(0), "70");
-        QCOMPARE(entree(temp(1)), boite("La pression est supérieure à celle de la soupape (" +
-                                        sep("3,02") + " bars) , il y aura décharge de celle-ci !"));
+        banc::taper(temp(0), "70");
+        QCOMPARE(entree(temp(1)),
+                 boite("La pression est supérieure à celle de la soupape (" + banc::sep("3,02") +
+                       " bars) , il y aura décharge de celle-ci !"));
         QCOMPARE(texte("LblResultat_Expansion(8)"), QStringLiteral("#####"));
-        QCOMPARE(texte("LblSurpression"), sep("Pression sans décharge : 3,02 bars"));
-        QCOMPARE(texte("LblVolDilate"), sep("Volume d'eau dilaté : 10,89 litre(s)"));
+        QCOMPARE(texte("LblSurpression"), banc::sep("Pression sans décharge : 3,02 bars"));
+        QCOMPARE(texte("LblVolDilate"), banc::sep("Volume d'eau dilaté : 10,89 litre(s)"));
         QCOMPARE(texte("LblReserve"), reserve);
         // A later sizing leaves the pressure block as it stands.
         QCOMPARE(entree(champ(0)), QString());
@@ -101,7 +91,7 @@ private slots:
     void refus() {
         QCOMPARE(entree(champ(0)), QString()); // defaults: the 2-litre vessel
         QCOMPARE(temp(1)->text(), QStringLiteral("3"));
-        aide::taper(champ(6), "26");
+        banc::taper(champ(6), "26");
         QCOMPARE(entree(champ(6)),
                  boite("La hauteur de l'installation est trop importante pour les vases "
                        "d'expansions standards !\r\nLa hauteur maximale est d'environ 25,45 m "
@@ -113,17 +103,17 @@ private slots:
         QCOMPARE(temp(1)->text(), QStringLiteral("3"));
         QCOMPARE(entree(temp(0)), QString());
 
-        aide::taper(champ(6), "3");
-        aide::taper(champ(3), "10000");
-        aide::taper(champ(1), "90");
-        aide::taper(champ(2), "10");
+        banc::taper(champ(6), "3");
+        banc::taper(champ(3), "10000");
+        banc::taper(champ(1), "90");
+        banc::taper(champ(2), "10");
         QCOMPARE(entree(champ(1)),
                  boite("Le volume utile de '527,55 litres' est trop important pour la capacité "
                        "des vases d'expansions standards!\r\n\r\nContactez le fabricant pour un "
                        "produit spécifique."));
         QCOMPARE(resultats(), QStringList(10, "#####").join(u' '));
         // A lone "-" is no number: the failure ending, without a word.
-        aide::taper(champ(3), "-");
+        banc::taper(champ(3), "-");
         QCOMPARE(entree(champ(3)), QString());
         QCOMPARE(resultats(), QStringList(10, "#####").join(u' '));
     }
@@ -135,10 +125,10 @@ private slots:
                                       "température moyenne de fonctionnement supérieure à "
                                       "100 °C !");
         for (QLineEdit* champ : {champ(1), temp(0)}) {
-            aide::taper(champ, "10");
-            QCOMPARE(aide::repondreBoite([champ] { QTest::keyClicks(champ, "0"); }), QString());
-            QCOMPARE(aide::repondreBoite([champ] { QTest::keyClicks(champ, "1"); }), message);
-            QCOMPARE(aide::vu(champ), QStringLiteral("[0]"));
+            banc::taper(champ, "10");
+            QCOMPARE(banc::repondreBoite([champ] { QTest::keyClicks(champ, "0"); }), QString());
+            QCOMPARE(banc::repondreBoite([champ] { QTest::keyClicks(champ, "1"); }), message);
+            QCOMPARE(banc::vu(champ), QStringLiteral("[0]"));
         }
     }
 };

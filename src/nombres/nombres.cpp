@@ -1,4 +1,4 @@
-#include "entry/nombres.h"
+#include "nombres/nombres.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-namespace entry {
+namespace nombres {
 
 namespace {
 
@@ -204,4 +204,16 @@ double relireDouble(double valeur) {
     return lireDouble(ecrireDouble(valeur, u'.'), u'.').value_or(valeur);
 }
 
-} // namespace entry
+double relireSimple(float valeur) {
+    return lireDouble(ecrireSimple(valeur, u'.'), u'.').value_or(valeur);
+}
+
+float relireEnSimple(double valeur) {
+    return lireSimple(ecrireDouble(valeur, u'.'), u'.').value_or(static_cast<float>(valeur));
+}
+
+bool seRelit(double valeur) {
+    return lireDouble(ecrireDouble(valeur, u'.'), u'.').has_value();
+}
+
+} // namespace nombres

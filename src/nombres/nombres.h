@@ -1,12 +1,14 @@
-// Number conventions shared by every tab: reading a field's text, writing a
-// value back as text, and rounding. Pure C++, independent of the GUI.
+// The number conventions every calculation and every field shares: reading a
+// text as a double or a single, writing a value back as text, rounding, and
+// the value a label shows once a number is written into it. Standard C++
+// only: the ground floor of the program.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace entry {
+namespace nombres {
 
 // Reads a text as a double: optional blanks, optional sign, digits with at
 // most one decimal separator (which may stand first or last), optional
@@ -32,7 +34,14 @@ std::u16string ecrireSimple(float valeur, char16_t separateur);
 double Round(double valeur, int decimales);
 
 // The value a label shows once `valeur` is written into it and read back:
-// several results are computed from what another label displays.
+// several results are computed from what another label displays. A double
+// is written with 15 digits, a single with 7; both are read back as doubles.
 double relireDouble(double valeur);
+double relireSimple(float valeur);
+// A double's label read back as a single: an infinity beyond the single range.
+float relireEnSimple(double valeur);
+// Whether the 15 digits written for `valeur` read back as a number: near the
+// largest double they can round past it.
+bool seRelit(double valeur);
 
-} // namespace entry
+} // namespace nombres

@@ -1,0 +1,155 @@
+// The values each calculation forms on its way to its results, on one worked example each: tied
+// to the results and to one another by the formulas, and left out where the calculation stopped.
+#include "calc/combustion.h"
+#include "calc/conversion.h"
+#include "calc/eau.h"
+#include "calc/exemples.h"
+#include "calc/gicleur.h"
+#include "calc/masse_volumique.h"
+#include "calc/pci_pcs.h"
+#include "calc/pression_temperature.h"
+#include "calc/vase_expansion.h"
+#include "calc/vase_sanitaire.h"
+#include "nombres/nombres.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The draught of the two densities over 8 m covers the pipe's and the duct's losses and the 14 Pa
+// the boiler needs, reached after as many 0.01 cm² steps as lie between the pipe and the duct; a
+// refused draught keeps the pipe's loss that exceeds it, and nothing of the search.
+TEST(Intermediaires, ConduitDeFumees) {
+    namespace f = calc::cond_fumees;
+    f::Intermediaires n;
+    const auto r = std::get<f::Resultat>(f::calculer(exemples::gaz24kW(), &n));
+    EXPECT_EQ(n.temperatureMoyenne, 120 - 2.5f * 9);
+    EXPECT_FLOAT_EQ(*n.tirage, (*n.masseVolumiqueAir - *n.masseVolumiqueFumees) * 8 * 9.81f);
+    EXPECT_EQ(n.total, double{*n.perteRaccordement} + *n.perteConduit + 10 + 4);
+    EXPECT_LE(*n.total, *n.tirage);
+    EXPECT_NEAR(*n.sectionRaccordement + *n.pas * 0.01, r.section, 0.01);
+
+    f::Saisie s = exemples::gaz24kW();
+    s.puissance = 240;
+    EXPECT_EQ(std::get<f::Refus>(f::calculer(s, &n)), f::Refus::DepressionInsuffisante);
+    EXPECT_GE(*n.perteRaccordement + 14.0, *n.tirage);
+    EXPECT_FALSE(n.vitesseConduit || n.total || n.pas || n.echec);
+    s.rendement = 0;
+    EXPECT_EQ(std::get<f::Resultat>(f::calculer(s, &n)).section, 0);
+    EXPECT_TRUE(n.echec && n.tirage && !n.vitesseRaccordement);
+}
+
+// 500 litres over 5 m at sea level: Patm 1.01325 bar, the absolute pressures at the valve and at
+// the static pressure, the first Vmin kept by the 18-litre vessel; 600 litres take one correction,
+// and 514.8 litres over a million, most of them in leaps.
+TEST(Intermediaires, VaseExpansion) {
+    namespace v = calc::vase_expansion;
+    v::Intermediaires n;
+    const auto r = std::get<v::Resultat>(v::calculer({0, 70, 15, 500, 5, 3}, &n));
+    EXPECT_EQ(n.pa, 1.01325f);
+    EXPECT_EQ(n.a, 1.01325f + 3);
+    EXPECT_FLOAT_EQ(*n.b, 1.01325f + 5 * *n.rhoFill * 9.81f / 100000);
+    EXPECT_EQ(n.rhoMax, static_cast<float>(calc::masseVolumiqueEau(70)));
+    EXPECT_EQ(static_cast<float>(nombres::Round(*n.vminInitial, 2)), r.vmin);
+    EXPECT_EQ(n.corrections, 0);
+    v::calculer({0, 70, 15, 600, 0, 3}, &n);
+    EXPECT_EQ(n.corrections, 1);
+    v::calculer({0, 70, 15, 514.823866958, 0, 3}, &n);
+    EXPECT_GT(*n.corrections, 1'000'000);
+    EXPECT_TRUE(std::holds_alternative<v::RefusHauteur>(v::calculer({0, 70, 15, 500, 26, 3}, &n)));
+    EXPECT_TRUE(n.pa && !n.a && !n.vminInitial);
+}
+
+// 500 l/h in 16.1 mm of insulated steel: the velocity of the flow, Re from it, the march's steps of
+// 0.001 °C from the room's 0.1 °C up to the surface temperature; no insulation term on the bare
+// pipe, nothing past a refused inlet.
+TEST(Intermediaires, Deperdition) {
+    namespace d = calc::deperdition;
+    d::Intermediaires n;
+    d::Entree e = exemples::acierNu90();
+    e.isolee = true, e.diametreIsolant = 0.0413f, e.lambdaIsolant = 0.04f;
+    const auto r = std::get<d::Resultat>(d::calculer(e, &n));
+    EXPECT_FLOAT_EQ(*n.vitesse, 500 / 3.6e6 / (3.1415927 * 0.00805 * 0.00805));
+    EXPECT_FLOAT_EQ(*n.reynolds, *n.vitesse * 0.0161f / *n.viscosite);
+    EXPECT_EQ(n.pas, r.iterations);
+    EXPECT_NEAR(0.1 + *n.pas * 0.001, r.temperatureSurface, 0.01);
+    EXPECT_TRUE(n.resistanceIsolant);
+    e.isolee = false;
+    d::calculer(e, &n);
+    EXPECT_TRUE(n.resistanceParoi && !n.resistanceIsolant);
+    e.temperatureAmbiante = 95;
+    d::calculer(e, &n);
+    EXPECT_FALSE(n.vitesse || n.pas);
+}
+
+// The fuel flow P / n / PCI, the nozzle before rounding, the 0.01 bar raises from 10 to 11.11 bar;
+// past 20 bar no nozzle is kept.
+TEST(Intermediaires, Gicleur) {
+    namespace g = calc::gicleur;
+    g::Intermediaires n;
+    const auto r = g::calculer({20, 0.9f, 10, 10.25f, 20, 0.9}, &n).value();
+    EXPECT_EQ(n.debit, double{20.0f} / 0.9f / 10.25f);
+    EXPECT_EQ(nombres::Round(*n.gicleurCalcule, 2), r.gicleur);
+    EXPECT_NEAR(10 + *n.relevements * 0.01, r.pression, 0.001);
+    EXPECT_FALSE(g::calculer({5, 0.9f, 8, 10.25f, 5, 0.9}, &n));
+    EXPECT_TRUE(n.debit && n.relevements && !n.gicleurCalcule);
+}
+
+// Heating oil, 180 / 20 °C, CO2 12 %: Siegert's A1 and B, not A2; the vapour pressure gives the
+// dew point shown.
+TEST(Intermediaires, Combustion) {
+    namespace k = calc::combustion;
+    k::Intermediaires n;
+    const auto r =
+        k::calculerRendement({calc::Combustible::Fuel, k::Mesure::CO2, 180, 20, 12}, &n).value();
+    EXPECT_EQ(std::tuple(n.co2Max, n.a1, n.a2, n.b),
+              std::tuple(15.4f, 0.50123f, std::nullopt, 0.007f));
+    EXPECT_EQ(static_cast<float>(nombres::Round((double{*n.a1} / 12 + *n.b) * 160, 2)), r.pertes);
+    EXPECT_EQ(nombres::Round((std::pow(*n.pressionVapeur / 288.68, 1 / 8.02) - 1.098) * 100, 2),
+              r.rosee);
+    k::calculerRendement({calc::Combustible::GazNaturel, k::Mesure::O2, 180, 20, 4}, &n);
+    EXPECT_TRUE(n.a2 && !n.a1 && !n.co2Max && n.combustible == calc::Combustible::GazNaturel);
+}
+
+// Air at 20 °C: the saturation humidity of the saturation pressure, kept when 0.02 is refused.
+TEST(Intermediaires, AirHumide) {
+    namespace m = calc::masse_volumique;
+    m::IntermediairesAir n;
+    m::calculerAir({20, 20, 0.02f, 0.02}, &n);
+    EXPECT_FLOAT_EQ(*n.humiditeSaturation,
+                    286.9865 / 461.24 * *n.pressionSaturante / (101325 - *n.pressionSaturante));
+    EXPECT_NEAR(*n.humiditeSaturation, 0.0146973, 1e-7);
+    m::calculerAir({70, 70, 0, 0}, &n);
+    EXPECT_FALSE(n.pressionSaturante);
+}
+
+// The sanitary vessel precharged at the mains pressure holds its whole volume as gas; the pressure
+// block's density is the correlation's at its temperature.
+TEST(Intermediaires, Vases) {
+    namespace s = calc::vase_sanitaire;
+    s::Intermediaires n;
+    s::calculer({0, 65, 10, 200, 8, 4, 4, 7}, &n);
+    EXPECT_EQ(std::tuple(n.pa, n.a, n.g, n.n, n.x),
+              std::tuple(1.01325f, 1.01325f + 7, 1.01325f + 4, 1.01325f + 4, 8.0f));
+    calc::pression_temperature::Intermediaires p;
+    calc::pression_temperature::calculer({0, 15, 500, 3, 0.49, 18, 0.5, 40, 0.53}, &p);
+    EXPECT_EQ(p.rhoT, static_cast<float>(calc::masseVolumiqueEau(40)));
+}
+
+// The factor between two units, the relation between two temperatures, a heating value's chain.
+TEST(Intermediaires, Facteurs) {
+    namespace c = calc::conversion;
+    c::Intermediaires n;
+    c::convertir(c::Grandeur::Pression, 1, 6, 4, &n); // mCE into bar
+    EXPECT_EQ(n.facteur, 9810.0 / 100000);
+    c::convertir(c::Grandeur::Temperature, 1, 2, 0, &n); // °F into °C
+    EXPECT_EQ(std::pair(n.facteur, n.relation),
+              std::pair(std::optional<double>(), std::u16string_view(u"°C = (°F − 32) × 5/9")));
+    calc::pci_pcs::Intermediaires p;
+    calc::pci_pcs::convertir(calc::Combustible::Fuel, calc::pci_pcs::Sens::VersPCS, 11.9, 0, 1, &p);
+    EXPECT_EQ(p.facteur, 12.7 / 11.9 * (10.25 / 11.9));
+}
+
+} // namespace
