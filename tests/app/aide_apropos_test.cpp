@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <functional>
+
 class TestAideAPropos : public banc::BancFenetre {
     Q_OBJECT
     // F1 typed in the main window, which the user has brought forward.
@@ -56,11 +59,8 @@ private slots:
                  "être lu (fichier tronqué ou illisible). Replacez-le dans le dossier de "
                  "l'application.");
         QVERIFY(app::fenetreAide() == nullptr);
-        QList<QWidget*> ouvertes;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible())
-                ouvertes << w;
-        QCOMPARE(ouvertes, QList<QWidget*>{fenetre.get()});
+        const QWidgetList vues = QApplication::topLevelWidgets(); // the main window alone
+        QCOMPARE(std::count_if(vues.begin(), vues.end(), std::mem_fn(&QWidget::isVisible)), 1);
     }
 
     // The menu opens the default topic; F1 the topic of the tab shown, in
@@ -106,28 +106,18 @@ private slots:
         QVERIFY(aPropos->parentWidget() == nullptr && !aPropos->isModal());
         QCOMPARE(aPropos->windowTitle(), "A propos de Brivane");
         QCOMPARE(aPropos->size(), QSize(312, 206));
-        QCOMPARE(aPropos->findChild<QLabel*>("Image1")->geometry(), QRect(16, 16, 32, 32));
         QVERIFY(!aPropos->findChild<QLabel*>("Image1")->pixmap().isNull());
-        const QStringList attendus = {
-            "Label1 Brivane est un utilitaire permettant de connaître différentes valeurs qui "
-            "concerncent principalement le chauffage. (72,16 225x53)",
-            "Label2 Brivane est un utilitaire libre à la distribution. (72,72 209x41)",
-            "Label3 Version 1.0 (8,168 65x17)", "CmdOK OK (232,168 65x25)"};
         QStringList vus;
         for (const char* nom : {"Label1", "Label2", "Label3", "CmdOK"}) {
             auto* w = aPropos->findChild<QWidget*>(nom);
-            const QRect r = w->geometry();
-            const QString texte = w->property("text").toString();
-            vus << QString("%1 %2 (%3,%4 %5x%6)")
-                       .arg(nom, texte)
-                       .arg(r.x())
-                       .arg(r.y())
-                       .arg(r.width())
-                       .arg(r.height());
+            vus << w->property("text").toString();
             if (auto* label = qobject_cast<QLabel*>(w)) // the whole text shows
-                QVERIFY2(label->heightForWidth(r.width()) <= r.height(), nom);
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), nom);
         }
-        QCOMPARE(vus, attendus);
+        QCOMPARE(vus, (QStringList{"Brivane est un utilitaire permettant de connaître différentes "
+                                   "valeurs qui concerncent principalement le chauffage.",
+                                   "Brivane est un utilitaire libre à la distribution.",
+                                   "Version 1.0", "OK"}));
 
         QTest::mouseClick(aPropos->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
         QVERIFY(fenetresAPropos().isEmpty());

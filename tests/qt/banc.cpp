@@ -125,4 +125,21 @@ void BancFenetre::ouvrir(const QByteArray& locale, int numero) {
         onglet()->setCurrentIndex(numero);
 }
 
+void BancFenetre::saisir(const QStringList& saisie) {
+    QWidget* dernier = nullptr;
+    for (const QString& s : saisie) {
+        dernier = fenetre->findChild<QWidget*>(s.section(u'=', 0, 0));
+        QVERIFY2(dernier != nullptr, qPrintable(s));
+        if (auto* liste = qobject_cast<QComboBox*>(dernier)) {
+            liste->setCurrentText(s.section(u'=', 1));
+            emit liste->activated(liste->currentIndex());
+        } else if (auto* champ = qobject_cast<QLineEdit*>(dernier))
+            taper(champ, sep(s.section(u'=', 1)));
+        else
+            repondreBoite([dernier] { cliquer(dernier); });
+    }
+    if (qobject_cast<QLineEdit*>(dernier) != nullptr)
+        repondreBoite([dernier] { entree(dernier); });
+}
+
 } // namespace banc

@@ -100,6 +100,9 @@ protected:
         return trouver<T>(fenetre.get(), famille, index);
     }
     void menu(const char* nom) { fenetre->findChild<QAction*>(nom)->trigger(); }
+    // Each "Nom(index)=texte" of `saisie` typed ("," the separator in force) or picked from a
+    // list, each bare name clicked; then Enter if the last was a field. Boxes answered with OK.
+    void saisir(const QStringList& saisie);
 
 private slots:
     void initTestCase();

@@ -1,5 +1,5 @@
-// The calculation sheet of the tabs (copied, saved as PDF) and the tooltips
-// and accessible names of their fields, in the window as the user finds it.
+// The calculation sheet of the tabs, copied and saved as PDF, with its intermediate values: after a
+// whole calculation, before any, after a refusal, after a field changed since.
 #include "qt/banc.h"
 #include "tabs/feuille.h"
 
@@ -25,11 +25,14 @@ const QString enregistrer = QStringLiteral("Enregistrer la feuille de calcul en 
 // `lignes` joined as the clipboard holds them, each with the separator in
 // force in place of its ",".
 QString feuille(const QStringList& lignes) {
-    QString texte;
-    for (QString ligne : lignes)
-        texte += ligne.replace(u',', QChar(ModGeneral::Separateur_Decimal())) + u'\n';
-    return texte;
+    return banc::sep(lignes.join(u'\n') + u'\n');
 }
+
+// The worked example of the flue tab: a 24 kW gas boiler, 1 m of 80 mm pipe, an 8 m duct.
+const QStringList gaz24kW = {"CmbCond_Fumees(0)=Gaz naturel", "TxtCond_Fumees(9)=8",
+                             "TxtCond_Fumees(0)=1",           "TxtCond_Fumees(1)=0,08",
+                             "TxtCond_Fumees(6)=120",         "TxtCond_Fumees(5)=10,59",
+                             "TxtCond_Fumees(13)=0,9",        "TxtCond_Fumees(4)=24"};
 
 } // namespace
 
@@ -39,22 +42,6 @@ class TestFeuille : public banc::BancFenetre {
     static QString pressePapiers() { return QApplication::clipboard()->text(); }
     static QStringList menu(QWidget* w, const QString& choix = {}) {
         return banc::menuContextuel(w, choix);
-    }
-
-    // The flue tab's worked example, sized: a 24 kW gas boiler, 1 m of 80 mm
-    // pipe, an 8 m duct.
-    void conduitGaz24kW() {
-        onglet()->setCurrentIndex(7);
-        QTest::keyClick(controle<QComboBox>("CmbCond_Fumees", 0), Qt::Key_Down);
-        for (const auto& [i, valeur] : {std::pair(9, "8"),
-                                        {0, "1"},
-                                        {1, "0,08"},
-                                        {6, "120"},
-                                        {5, "10,59"},
-                                        {4, "24"},
-                                        {13, "0,9"}})
-            banc::taper(controle("TxtCond_Fumees", i), valeur);
-        banc::entree(controle("TxtCond_Fumees", 4));
     }
 
     // Saves the shown tab's sheet through its menu, answering the save
@@ -89,13 +76,13 @@ class TestFeuille : public banc::BancFenetre {
         return vu;
     }
 
-private slots:
-    void separateurs() {
+    static void separateurs() {
         QTest::addColumn<QByteArray>("locale");
         QTest::newRow(",") << QByteArray("fr_FR.UTF-8");
         QTest::newRow(".") << QByteArray("C.UTF-8");
     }
 
+private slots:
     // Both fields of a row are values; each unit is its list's.
     void conversion_data() { separateurs(); }
     void conversion() {
@@ -125,11 +112,8 @@ private slots:
         controle("TxtExpansion", 2)->selectAll();
         controle("TxtExpansion", 2)->paste();
         QCOMPARE(controle("TxtExpansion", 2)->text(), "\t15");
-        banc::taper(controle("TxtExpansion", 3), "500");
-        banc::taper(controle("TxtExpansion", 6), "5");
-        banc::entree(controle("TxtExpansion", 6));
-        banc::taper(controle("TxtExpansionTemp", 0), "70");
-        banc::repondreBoite([this] { banc::entree(controle("TxtExpansionTemp", 0)); });
+        saisir({"TxtExpansion(3)=500", "TxtExpansion(6)=5"});
+        saisir({"TxtExpansionTemp(0)=70"});
 
         auto* pression = controle<QLabel>("LblResultat_Expansion", 8);
         QCOMPARE(menu(pression), (QStringList{"Cop&ier\tCtrl+C", "Tout sélectionner\tCtrl+A", "--",
@@ -137,23 +121,11 @@ private slots:
         menu(pression, "Tout sélectionner\tCtrl+A");
         menu(pression, "Cop&ier\tCtrl+C");
         QCOMPARE(pressePapiers(), "#####");
-        menu(pression, copier);
-        QCOMPARE(pressePapiers(),
-                 feuille({"Vase d'expansion chauffage", "Données", "Altitude du logement\t0\tm",
-                          "Température moyenne maximale de fonctionnement\t70\t°C",
-                          "Température à l'arrêt ou de remplissage\t15\t°C",
-                          "Contenance de l'installation\t500\tlitres",
-                          "Hauteur statique de l'installation\t5\tm",
-                          "Pression de tarage de la soupape de sécurité\t3\tbar(s)",
-                          "Température de l'eau\t70\t°C", "Pression de remplissage\t0,53\tbar(s)",
-                          "Résultats", "Volume d'eau dilaté (volume utile minimum)\t10,89\tlitres",
-                          "Volume minimal du vase d'expansion\t17,41\tlitres",
-                          "Volume du vase d'expansion choisi\t18\tlitres",
-                          "Volume utile du vase d'expansion choisi\t11,21\tlitres",
-                          "Volume de la reserve d'eau dans le vase d'expansion\t0,32\tlitres",
-                          "Pression statique de l'installation\t0,49\tbar(s)"}) +
-                     // The vessel's name keeps its comma.
-                     "Type de vase d'expansion choisi\t18/0,5\n" +
+        const QString vue = banc::feuilleCopiee(pression);
+        QVERIFY(vue.contains("\nTempérature à l'arrêt ou de remplissage\t15\t°C\n"));
+        QCOMPARE(vue.mid(vue.indexOf("\nType de vase") + 1),
+                 // The vessel's name keeps its comma.
+                 "Type de vase d'expansion choisi\t18/0,5\n" +
                      feuille({"Pression de gonflage du vase d'expansion choisi\t0,5\tbar(s)",
                               "Pression maximale de remplissage à froid ( 15 °C) avec la reserve "
                               "d'eau du vase d'expansion ( 0,32 litres)\t0,53\tbar(s)",
@@ -183,7 +155,7 @@ private slots:
     void conduitDeFumees() {
         QFETCH(QByteArray, locale);
         ouvrir(locale, 7);
-        conduitGaz24kW();
+        saisir(gaz24kW);
         menu(page(), copier);
         QCOMPARE(
             pressePapiers(),
@@ -235,6 +207,44 @@ private slots:
             "Valeurs intermédiaires\n"));
     }
 
+    // The intermediate section at the end of the sheet: nothing before a calculation, why it
+    // stopped, a field retyped since (`ensuite`), each block of a tab under its name.
+    void intermediaires_data() {
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QStringList>("saisie");
+        QTest::addColumn<QString>("ensuite");
+        QTest::addColumn<QString>("fin");
+        QTest::newRow("donnée changée depuis")
+            << 7 << gaz24kW << "TxtCond_Fumees(12)=16"
+            << "Nombre de pas de la recherche\t3257\n"
+               "Les données ont changé depuis le dernier calcul.\n";
+        QTest::newRow("refus") << 7 << gaz24kW + QStringList{"TxtCond_Fumees(4)=240"} << ""
+                               << "Pertes de charge du conduit de raccordement\t197,4455\tPa\n"
+                                  "Calcul interrompu : dépression disponible trop faible\n";
+        QTest::newRow("deux blocs")
+            << 3 << QStringList{"TxtExpansion(6)=26"} << ""
+            << "Pression atmosphérique\t1,01325\tbar\n"
+               "Calcul interrompu : hauteur de l'installation trop importante pour les vases "
+               "standards\n"
+               "Pression dans l'installation à la température de l'eau\nAucun calcul effectué\n";
+        QTest::newRow("rangées converties")
+            << 0 << QStringList{"TxtConversion(2)=1"} << "TxtConversion(0)=100"
+            << "Valeurs intermédiaires\nFacteur appliqué (Pression : mCE → bar)\t0,0981\n";
+    }
+    void intermediaires() {
+        QFETCH(int, onglet);
+        QFETCH(QStringList, saisie);
+        QFETCH(QString, ensuite);
+        QFETCH(QString, fin);
+        ouvrir("fr_FR.UTF-8", onglet);
+        QVERIFY(banc::feuilleCopiee(page()).endsWith("\nAucun calcul effectué\n"));
+        saisir(saisie);
+        if (!ensuite.isEmpty())
+            banc::taper(fenetre->findChild<QLineEdit*>(ensuite.section(u'=', 0, 0)),
+                        ensuite.section(u'=', 1));
+        QCOMPARE(banc::feuilleCopiee(page()).right(fin.size()), banc::sep(fin));
+    }
+
     // Through the menu and Qt's save dialog, in French: one or two A4 pages
     // per tab whose text holds the tab's title and every caption, value and
     // unit of its sheet, the intermediate values before the formulas.
@@ -244,7 +254,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dossier;
         ouvrir("C.UTF-8", 0);
-        conduitGaz24kW();
+        saisir(gaz24kW);
         for (int t = 0; t < onglet()->count(); ++t) {
             onglet()->setCurrentIndex(t);
             const QString chemin = dossier.filePath(QString("onglet %1.pdf").arg(t));

@@ -19,52 +19,28 @@ private slots:
     // units converts nothing; the source stays as typed. A lone "-" is no
     // number yet: the partner keeps its text.
     void conversion_data() {
-        QTest::addColumn<int>("source");
-        QTest::addColumn<QString>("valeur");
-        QTest::addColumn<QString>("unites");
-        QTest::addColumn<QString>("par");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow(">") << 2 << "1013,25"
-                           << "hPa mCE"
-                           << ">"
-                           << "10,3287";
-        QTest::newRow("<") << 5 << "1"
-                           << "kCal/h W"
-                           << "<"
-                           << "1,1626";
-        QTest::newRow("Entrée, champ") << 3 << "2"
-                                       << "bar mCE"
-                                       << "champ"
-                                       << "20,3874";
-        QTest::newRow("Entrée, liste") << 8 << "1,5"
-                                       << "m3/h l/h"
-                                       << "liste"
-                                       << "1500";
-        QTest::newRow("moins seul") << 2 << "-"
-                                    << "atm Pa"
-                                    << ">"
-                                    << "98765";
+        QTest::addColumn<QStringList>("cas"); // source, value, its unit, the other's, by, result
+        for (const char* cas :
+             {"2 1013,25 hPa mCE > 10,3287", "5 1 kCal/h W < 1,1626", "3 2 bar mCE champ 20,3874",
+              "8 1,5 m3/h l/h liste 1500", "2 - atm Pa > 98765"})
+            QTest::newRow(cas) << QString(cas).split(u' ');
     }
     void conversion() {
-        QFETCH(int, source);
-        QFETCH(QString, valeur);
-        QFETCH(QString, unites);
-        QFETCH(QString, par);
-        QFETCH(QString, attendu);
-        const int autre = source ^ 1;
+        QFETCH(QStringList, cas);
+        const int source = cas[0].toInt(), autre = source ^ 1;
         banc::taper(champ(autre), "98765");
-        banc::taper(champ(source), valeur);
-        liste(source)->setCurrentText(unites.split(u' ')[0]);
-        liste(autre)->setCurrentText(unites.split(u' ')[1]);
+        banc::taper(champ(source), cas[1]);
+        liste(source)->setCurrentText(cas[2]);
+        liste(autre)->setCurrentText(cas[3]);
         QCOMPARE(champ(autre)->text(), "98765");
-        if (par == "champ")
+        if (cas[4] == "champ")
             banc::entree(champ(source));
-        else if (par == "liste")
+        else if (cas[4] == "liste")
             banc::entree(liste(source));
         else
             banc::cliquer(bouton(source));
-        QCOMPARE(champ(autre)->text(), attendu);
-        QCOMPARE(champ(source)->text(), valeur);
+        QCOMPARE(champ(autre)->text(), cas[5]);
+        QCOMPARE(champ(source)->text(), cas[1]);
     }
 
     // Tab runs along each row, left to right, then to the next row down;
