@@ -76,13 +76,8 @@ QString avertissement(const QString& message, QMessageBox::Icon icone) {
 
 QString BancPage::textes(const char* famille, int nombre) const {
     QStringList vus;
-    for (int i = 0; i < nombre; ++i) {
-        const QWidget* w = controle<QWidget>(famille, i);
-        if (const auto* champ = qobject_cast<const QLineEdit*>(w))
-            vus << champ->text();
-        else
-            vus << qobject_cast<const QLabel*>(w)->text();
-    }
+    for (int i = 0; i < nombre; ++i)
+        vus << controle<QWidget>(famille, i)->property("text").toString();
     return vus.join(u' ');
 }
 

@@ -40,13 +40,11 @@ private slots:
         QLabel* unite = controle<QLabel>("LblCond_Fumees(16)");
         QCOMPARE(unite->text(), QStringLiteral("m3(n)/kg"));
         chaudiereGaz();
-        QCOMPARE(liste(0)->currentText(), QStringLiteral("Gaz naturel"));
-        QCOMPARE(unite->text(), QStringLiteral("m3(n)/m3(n)"));
+        QCOMPARE(liste(0)->currentText() + " " + unite->text(), "Gaz naturel m3(n)/m3(n)");
         QVERIFY(unite->width() >= unite->sizeHint().width());
         QTest::keyClick(liste(2), Qt::Key_Up);
         QTest::keyClick(liste(1), Qt::Key_Up);
-        QCOMPARE(unite->text(), QStringLiteral("m3(n)/m3(n)"));
-        QCOMPARE(champ(10)->text(), QStringLiteral("8"));
+        QCOMPARE(unite->text() + " " + champ(10)->text(), "m3(n)/m3(n) 8");
 
         QTest::keyClick(liste(2), Qt::Key_Down);
         QTest::keyClick(liste(1), Qt::Key_Down);
@@ -67,8 +65,7 @@ private slots:
         QCOMPARE(banc::repondreBoite([&] { QTest::keyClick(champ(4), Qt::Key_Return); }),
                  boite(QMessageBox::Warning, "La hauteur du conduit de fumées ne peut être "
                                              "supérieure à la longueur !"));
-        QCOMPARE(page->focusWidget(), champ(10));
-        QCOMPARE(banc::vu(champ(10)), QStringLiteral("[6]"));
+        QVERIFY(page->focusWidget() == champ(10) && banc::vu(champ(10)) == "[6]");
         QCOMPARE(resultats(), avant);
 
         // Equal passes; beyond the pipe, the 8 m duct draws about 16.6 Pa.
@@ -101,7 +98,6 @@ private slots:
         QVERIFY(cadre()->isVisible() && ombre()->isVisible());
         QCOMPARE(cadre()->pos(), QPoint(ui::pixels(2160), ui::pixels(4800 - 1040)));
         QCOMPARE(ombre()->geometry(), cadre()->geometry().translated(8, 8));
-        QCOMPARE(ombre()->palette().color(QPalette::Window), QColor(128, 128, 128));
         QVERIFY(cadre()->isAncestorOf(page->childAt(champ(10)->geometry().center())));
 
         banc::taper(decalage(0), "1");
@@ -127,8 +123,7 @@ private slots:
         QCOMPARE(textes("TxtDevoiement", 2), QStringLiteral("1 45"));
         QCOMPARE(devoiement(), QString("1,41 1 8,41").split(u' '));
         cliquer("CmdReport(1)");
-        QVERIFY(!cadre()->isVisible() && !ombre()->isVisible());
-        QCOMPARE(champ(10)->text(), QStringLiteral("9"));
+        QVERIFY(!cadre()->isVisible() && !ombre()->isVisible() && champ(10)->text() == "9");
     }
 };
 

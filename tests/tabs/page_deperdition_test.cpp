@@ -22,6 +22,10 @@ private:
     QString resultats() const {
         return textes("LblResltat_Deperdition", 11) + " | " + legende(32)->text();
     }
+    // The pipe, the fluid and the flow's unit.
+    QString choix() const {
+        return liste(0)->currentText() + u' ' + liste(1)->currentText() + u' ' + legende(1)->text();
+    }
     // Fields 0 to 7, in index order.
     void saisir(const QString& valeurs) {
         const QStringList mots = valeurs.split(u' ');
@@ -39,16 +43,11 @@ private:
 
 private slots:
     void demarrage() {
-        QStringList conduites;
-        for (int i = 0; i < liste(0)->count(); ++i)
-            conduites << liste(0)->itemText(i);
-        QCOMPARE(conduites, (QStringList{"Acier", "Cuivre", "Per/Pvc"}));
-        QCOMPARE(liste(0)->currentText(), "Cuivre");
-        QCOMPARE(liste(1)->currentText(), "Eau");
-        QCOMPARE(legende(1)->text(), "l/h");
-        QVERIFY(isolee()->isChecked());
-        QVERIFY(option(0)->isChecked());
-        QCOMPARE(legende(22)->text(), "Température de l'air du local");
+        QCOMPARE(
+            (QStringList{liste(0)->itemText(0), liste(0)->itemText(2), choix(),
+                         legende(22)->text()}),
+            (QStringList{"Acier", "Per/Pvc", "Cuivre Eau l/h", "Température de l'air du local"}));
+        QVERIFY(isolee()->isChecked() && option(0)->isChecked());
         QCOMPARE(resultats(), QStringLiteral("0 0 0 0 0 0 0 0 ----- 0 0 | W (0 kW)"));
     }
 
@@ -59,16 +58,13 @@ private slots:
         calculer();
         liste(1)->setFocus();
         QTest::keyClick(liste(1), Qt::Key_A);
-        QCOMPARE(liste(1)->currentText(), "Air");
-        QCOMPARE(legende(1)->text(), "m3/h");
+        QCOMPARE(choix(), "Cuivre Air m3/h");
         QVERIFY(legende(1)->width() >= legende(1)->sizeHint().width());
         liste(0)->setFocus();
         QTest::keyClick(liste(0), Qt::Key_P);
-        QCOMPARE(liste(0)->currentText(), "Per/Pvc");
-        QCOMPARE(legende(1)->text(), "m3/h");
+        QCOMPARE(choix(), "Per/Pvc Air m3/h");
         QTest::keyClick(liste(1), Qt::Key_Down);
-        QCOMPARE(liste(1)->currentText(), "Eau");
-        QCOMPARE(legende(1)->text(), "l/h");
+        QCOMPARE(choix(), "Per/Pvc Eau l/h");
 
         QTest::mouseClick(option(1), Qt::LeftButton);
         QVERIFY(option(1)->isChecked() && !option(0)->isChecked());
@@ -109,53 +105,45 @@ private slots:
         QCOMPARE(champ(6)->text(), "0,04");
     }
 
-    // Fields 0 to 7, the fluid and pipe picked by their first letter, the
-    // insulation and the surroundings; the calculation run by the button
-    // (no index), by Enter in a field or by Enter in a list.
+    // Fields 0 to 7; then the fluid and pipe picked by their first letter, "isolée" or "nue",
+    // "air" or "eau" around, and how it runs: "bouton", or Enter in "champ" or "liste" N.
     void calcul_data() {
         QTest::addColumn<QString>("champs");
-        QTest::addColumn<QString>("fluideEtConduite");
-        QTest::addColumn<bool>("isolee");
-        QTest::addColumn<bool>("dansLEau");
-        QTest::addColumn<int>("entreeChamp");
-        QTest::addColumn<int>("entreeListe");
+        QTest::addColumn<QString>("choix");
         QTest::addColumn<QString>("attendus");
-        QTest::newRow("exemple") << exemple << "EC" << true << false << 3 << -1 << resultatsExemple;
+        QTest::newRow("exemple") << exemple << "EC isolée air champ 3" << resultatsExemple;
         // 50 m3/h of air, 1 m of bare steel in 20 °C tank water: the empty
         // insulation fields are not read.
         QTest::newRow("air, acier nu, dans l'eau")
             << "0 0,025 50 0,02 70 1 0 20"
-            << "AA" << false << true << -1 << 1
+            << "AA nue eau liste 1"
             << "10,841 172,536 138,029 23,945 45,824 410,995 5232,953 410,995 Turbulent 24,18 "
                "6541,191 | W (0,41 kW)";
         // The same over 10 m: the outlet falls below the tank water.
         QTest::newRow("sortie sous l'ambiance") << "0 0,025 50 0,02 70 10 0 20"
-                                                << "AA" << false << true << -1 << -1 << echecs;
+                                                << "AA nue eau bouton" << echecs;
         QTest::newRow("150,01 °C") << "0,038 0,018 500 0,016 150,01 10 0,04 20"
-                                   << "EC" << true << false << -1 << -1 << echecs;
+                                   << "EC isolée air bouton" << echecs;
         QTest::newRow("moins seul") << "0,038 0,018 - 0,016 70 10 0,04 20"
-                                    << "EC" << true << false << 2 << -1 << echecs;
+                                    << "EC isolée air champ 2" << echecs;
     }
     void calcul() {
         QFETCH(QString, champs);
-        QFETCH(QString, fluideEtConduite);
-        QFETCH(bool, isolee);
-        QFETCH(bool, dansLEau);
-        QFETCH(int, entreeChamp);
-        QFETCH(int, entreeListe);
+        QFETCH(QString, choix);
         QFETCH(QString, attendus);
+        const QStringList c = choix.split(u' ');
         saisir(champs);
         for (int i : {1, 0}) {
             liste(i)->setFocus();
-            QTest::keyClick(liste(i), fluideEtConduite[1 - i].toLatin1());
+            QTest::keyClick(liste(i), c[0][1 - i].toLatin1());
         }
-        if (isolee != this->isolee()->isChecked())
-            QTest::mouseClick(this->isolee(), Qt::LeftButton);
-        QTest::mouseClick(option(dansLEau ? 1 : 0), Qt::LeftButton);
-        if (entreeChamp >= 0)
-            QTest::keyClick(champ(entreeChamp), Qt::Key_Return);
-        else if (entreeListe >= 0)
-            QTest::keyClick(liste(entreeListe), Qt::Key_Return);
+        if ((c[1] == "isolée") != isolee()->isChecked())
+            QTest::mouseClick(isolee(), Qt::LeftButton);
+        QTest::mouseClick(option(c[2] == "eau" ? 1 : 0), Qt::LeftButton);
+        if (c[3] == "champ")
+            QTest::keyClick(champ(c[4].toInt()), Qt::Key_Return);
+        else if (c[3] == "liste")
+            QTest::keyClick(liste(c[4].toInt()), Qt::Key_Return);
         else
             calculer();
         QCOMPARE(resultats(), attendus);
@@ -163,13 +151,12 @@ private slots:
 
     // A failure, then a success over it; the normal pointer is back each time.
     void echecPuisReussite() {
-        calculer();
-        QCOMPARE(resultats(), echecs);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        saisir(exemple);
-        calculer();
-        QCOMPARE(resultats(), resultatsExemple);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        for (const QString& attendus : {echecs, resultatsExemple}) {
+            calculer();
+            QCOMPARE(resultats(), attendus);
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
+            saisir(exemple);
+        }
     }
 };
 
