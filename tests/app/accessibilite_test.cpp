@@ -20,37 +20,33 @@ QString nom(QObject* objet) {
 class TestAccessibilite : public banc::BancFenetre {
     Q_OBJECT
 
-    // A worked example on the tab shown: its fields, then its button.
-    void exemple(int onglet, const QStringList& champs, const char* bouton) {
-        this->onglet()->setCurrentIndex(onglet);
-        for (const QString& c : champs) {
-            const QStringList morceaux = c.split(u'=');
-            fenetre->findChild<QLineEdit*>(morceaux[0])->setText(morceaux[1]);
-        }
-        banc::cliquer(fenetre->findChild<QWidget*>(bouton));
-    }
-
 private slots:
     void init() { ouvrir("fr_FR.UTF-8"); }
 
     // After a calculation, a result reads as its caption, its figure as it
     // shows and its unit; the caption a pick rewrites follows.
     void resultats() {
-        exemple(2, {"TxtGicleur(0)=20", "TxtGicleur(2)=10"}, "CmdGicleur");
+        onglet()->setCurrentIndex(2);
+        saisir({"TxtGicleur(0)=20", "TxtGicleur(2)=10", "CmdGicleur"});
         QCOMPARE(nom(controle<QLabel>("LblGicleur", 0)), "Gicleur 0,45 Us gal/h");
-        exemple(3, {"TxtExpansion(3)=500", "TxtExpansion(6)=5"}, "CmdExpansion");
+        onglet()->setCurrentIndex(3);
+        saisir({"TxtExpansion(3)=500", "TxtExpansion(6)=5"});
         QCOMPARE(nom(controle<QLabel>("LblResultat_Expansion", 4)),
                  "Type de vase d'expansion choisi 18/0,5");
-        exemple(7, {}, "CmdCond_Fumees(0)");
+        onglet()->setCurrentIndex(7);
+        saisir({"CmdCond_Fumees(0)"});
         QCOMPARE(nom(controle<QLabel>("LblResult_Cond_Fumees", 0)), "Section minimale 0 cm²");
-        exemple(4, {}, "CmdDeperdition");
+        onglet()->setCurrentIndex(4);
+        saisir({"CmdDeperdition"});
         QCOMPARE(nom(controle<QLabel>("LblResltat_Deperdition", 7)),
                  "Déperditions thermiques totales ##### W (0 kW)");
         onglet()->setCurrentIndex(6);
         QTest::keyClick(controle<QComboBox>("CmbCombustion", 1), Qt::Key_Down);
         QCOMPARE(nom(controle<QLabel>("LblResltat_Combustion", 0)), "CO2 0 %");
         // The nozzle's red line is an alert, read as it appears.
-        exemple(2, {"TxtGicleur(0)=1E39"}, "CmdGicleur");
+        onglet()->setCurrentIndex(2);
+        controle("TxtGicleur", 0)->setText("1E39"); // pasted: an exponent cannot be typed
+        saisir({"CmdGicleur"});
         QCOMPARE(accessible(fenetre->findChild<QLabel*>("LblGic(12)"))->role(),
                  QAccessible::AlertMessage);
     }
