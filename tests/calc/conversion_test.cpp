@@ -59,10 +59,8 @@ TEST_P(Conversion, ValeursConnues) {
     EXPECT_FALSE(convertir(u"1,7976931348623157E308", u"°C", u"°C"));
 }
 
-SOUS_DEUX_SEPARATEURS(Conversion);
-
 // The units of each list, in the order the user finds them.
-TEST(Unites, OrdreDesListes) {
+TEST_P(Conversion, OrdreDesListes) {
     std::u16string listes;
     for (const G g : grandeurs)
         for (const auto& unite : unites(g))
@@ -70,5 +68,7 @@ TEST(Unites, OrdreDesListes) {
     EXPECT_EQ(listes, u"°C °K °F / atm hPa daPa Pa bar mbar mCE mmCE mmHg / kW W kCal/h kJ/h / "
                       u"kW/h W/h kCal kJ J / m3/h m3/mn m3/s l/h l/mn l/s / ");
 }
+
+SOUS_DEUX_SEPARATEURS(Conversion);
 
 } // namespace
