@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <optional>
 #include <tuple>
@@ -11,15 +12,6 @@ using enum calc::Combustible;
 using enum Mesure;
 
 namespace {
-
-TEST(Combustion, Conversion) {
-    EXPECT_EQ(convertir({Fuel, CO2, 12.0}), 4.614);
-    EXPECT_EQ(convertir({Fuel, O2, 3.0}), 13.189);
-    EXPECT_EQ(convertir({GazNaturel, CO2, 0.0}), 20.9);
-    // No number in the field, or a result beyond the double range.
-    EXPECT_EQ(convertir({Fuel, CO2, std::nullopt}), std::nullopt);
-    EXPECT_EQ(convertir({Fuel, CO2, 1.7e308}), std::nullopt);
-}
 
 // The fields; then the loss, the efficiency, the excess air, the air factor, the dew point and the
 // flue-gas volume as their labels show them.
@@ -51,16 +43,23 @@ const Cas exemples[] = {
     {{Fuel, CO2, 180, 20, std::nullopt}, {0, 100, 0, 1, 49.73, 11.37}}};
 INSTANTIATE_TEST_SUITE_P(Cas, Rendements, ::testing::ValuesIn(exemples));
 
-TEST(Combustion, Echecs) {
+// CO2 into O2 and back; nothing for an empty field or a result beyond the double range.
+TEST(Combustion, ConversionEtEchecs) {
+    EXPECT_EQ(
+        (std::array{convertir({Fuel, CO2, 12.0}), convertir({Fuel, O2, 3.0}),
+                    convertir({GazNaturel, CO2, 0.0}), convertir({Fuel, CO2, std::nullopt}),
+                    convertir({Fuel, CO2, 1.7e308})}),
+        (std::array<std::optional<double>, 5>{4.614, 13.189, 20.9, std::nullopt, std::nullopt}));
+    // A lone "-" or a single's overflow in a temperature; 30 % O2, whose negative flue-gas volume
+    // gives the dew point a fractional power of a negative pressure; an excess air beyond the
+    // single range once multiplied by 100 (the loss itself counts it as 0).
     constexpr float infini = std::numeric_limits<float>::infinity();
-    // A lone "-" or a number beyond the single range in a temperature.
-    EXPECT_FALSE(calculerRendement({Fuel, CO2, std::nullopt, 20, 12}));
-    EXPECT_FALSE(calculerRendement({Fuel, CO2, 180, infini, 12}));
-    // 30 % O2: the excess air gives a negative flue-gas volume, whose dew point takes a fractional
-    // power of a negative pressure.
-    EXPECT_FALSE(calculerRendement({Fuel, O2, 180, 20, 30}));
-    // An excess air beyond the single range once multiplied by 100.
-    EXPECT_FALSE(calculerRendement({Fuel, CO2, 180, 20, 1e-37f}));
+    for (const EntreeRendement& e : {EntreeRendement{Fuel, CO2, std::nullopt, 20, 12},
+                                     {Fuel, CO2, 180, infini, 12},
+                                     {Fuel, O2, 180, 20, 30},
+                                     {Fuel, CO2, 180, 20, 1e-37f}})
+        EXPECT_FALSE(calculerRendement(e))
+            << ::testing::PrintToString(std::tuple(e.tf, e.ta, e.teneur));
     EXPECT_FLOAT_EQ(Exces_Air(Fuel, CO2, 1e-37f), 1.54e38f);
     EXPECT_EQ(Pertes_Fumees(Fuel, CO2, 180, 20, 1e-37f), 0.f);
 }

@@ -67,6 +67,16 @@ TEST(CondFumees, Dimensionnement) {
 
     // Near 4 m², the search still finds the first section covered.
     EXPECT_EQ(std::get<Resultat>(calculer(exemples::chaufferie(37.3336))).section, 39854.07);
+
+    // Every length, temperature, volume and power at 0: a pipe of zero section, all results 0. A
+    // zero efficiency: the side falls back on the pipe, in cm.
+    s = gaz24kW();
+    s.hauteur = s.longueur = s.longueurRaccordement = s.diametreRaccordement = 0;
+    s.temperatureFumees = s.volumeFumees = s.puissance = 0;
+    EXPECT_EQ(resultats(s), std::tuple(0.0, 0.0, 0.0));
+    s = gaz24kW();
+    s.rendement = 0, s.diametreRaccordement = 0.15f;
+    EXPECT_EQ(resultats(s), std::tuple(0.0, 15.0, 0.0));
 }
 
 TEST(CondFumees, Refus) {
@@ -94,18 +104,6 @@ TEST(CondFumees, Refus) {
     EXPECT_EQ(refus(s), Refus::DepressionInsuffisante);
 }
 
-TEST(CondFumees, Echecs) {
-    // Every length, temperature, volume and power at 0: a pipe of zero section, all results 0. A
-    // zero efficiency: the side falls back on the pipe, in cm.
-    Saisie s = gaz24kW();
-    s.hauteur = s.longueur = s.longueurRaccordement = s.diametreRaccordement = 0;
-    s.temperatureFumees = s.volumeFumees = s.puissance = 0;
-    EXPECT_EQ(resultats(s), std::tuple(0.0, 0.0, 0.0));
-    s = gaz24kW();
-    s.rendement = 0, s.diametreRaccordement = 0.15f;
-    EXPECT_EQ(resultats(s), std::tuple(0.0, 15.0, 0.0));
-}
-
 std::tuple<double, double, double> longueurs(double d, double angle, double h) {
     const auto r = calc::devoiement::calculer({d, angle, h}).value();
     return {r.longueurInclinee, r.hauteurInclinee, r.longueurTotale};
@@ -113,8 +111,8 @@ std::tuple<double, double, double> longueurs(double d, double angle, double h) {
 
 TEST(Devoiement, Longueurs) {
     namespace dv = calc::devoiement;
-    EXPECT_EQ(dv::controlerOuverture(0), dv::Refus::HauteurManquante);
-    EXPECT_EQ(dv::controlerOuverture(-1), dv::Refus::HauteurManquante);
+    for (const double h : {0.0, -1.0})
+        EXPECT_EQ(dv::controlerOuverture(h), dv::Refus::HauteurManquante) << h;
     EXPECT_EQ(dv::controlerOuverture(0.01), std::nullopt);
 
     EXPECT_EQ(longueurs(1, 45, 8), std::tuple(1.41, 1.0, 8.41));
@@ -124,9 +122,9 @@ TEST(Devoiement, Longueurs) {
 
     // A vertical inclined part divides by zero; a length beyond the double range; the largest
     // double, which its label would write past the range.
-    EXPECT_EQ(dv::calculer({1, 90, 8}), std::nullopt);
-    EXPECT_EQ(dv::calculer({1e308, 60, 8}), std::nullopt);
-    EXPECT_EQ(dv::calculer({0, 0, 1.7976931348623157e308}), std::nullopt);
+    for (const dv::Entree& e :
+         {dv::Entree{1, 90, 8}, {1e308, 60, 8}, {0, 0, 1.7976931348623157e308}})
+        EXPECT_EQ(dv::calculer(e), std::nullopt);
 }
 
 } // namespace

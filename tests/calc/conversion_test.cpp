@@ -53,19 +53,14 @@ TEST_P(Conversion, ValeursConnues) {
                   t(std::u16string(c.substr(b + 3, d - b - 3))))
             << ::testing::PrintToString(c);
     }
-}
-
-// The destination stays as it is: a result beyond the double range, or the largest double copied,
-// whose 15 digits round past that range.
-TEST_P(Conversion, RienAEcrire) {
+    // The destination stays as it is: a result beyond the double range, or the largest double
+    // copied, whose 15 digits round past that range.
     EXPECT_FALSE(convertir(u"1E308", u"atm", u"Pa"));
     EXPECT_FALSE(convertir(u"1,7976931348623157E308", u"°C", u"°C"));
 }
 
-SOUS_DEUX_SEPARATEURS(Conversion);
-
 // The units of each list, in the order the user finds them.
-TEST(Unites, OrdreDesListes) {
+TEST_P(Conversion, OrdreDesListes) {
     std::u16string listes;
     for (const G g : grandeurs)
         for (const auto& unite : unites(g))
@@ -73,5 +68,7 @@ TEST(Unites, OrdreDesListes) {
     EXPECT_EQ(listes, u"°C °K °F / atm hPa daPa Pa bar mbar mCE mmCE mmHg / kW W kCal/h kJ/h / "
                       u"kW/h W/h kCal kJ J / m3/h m3/mn m3/s l/h l/mn l/s / ");
 }
+
+SOUS_DEUX_SEPARATEURS(Conversion);
 
 } // namespace

@@ -11,18 +11,6 @@ using namespace calc::gicleur;
 
 namespace {
 
-TEST(Gicleur, Exemples) {
-    const auto r = calculer({20, 0.9f, 10, 10.25f, 20, 0.9}).value();
-    EXPECT_EQ(std::tuple(r.gicleur, r.pression, r.debit, r.rangee),
-              std::tuple(0.45, 11.11f, 2.17, 2));
-    // The flow comes from the double readings: 2.665 as a single is below the half.
-    EXPECT_EQ(calculer({2.665f, 1, 10, 1, 2.665, 1}).value().debit, 2.67);
-    // 1.05 at 1 bar is no size: 0.11 bar more gives 1.00 at once.
-    float p = 1;
-    EXPECT_EQ(Gicleur(13.86f, p, 0.9f, 10.25f), 1.0);
-    EXPECT_FLOAT_EQ(p, 1.12f);
-}
-
 // Just below half-way to the next multiple of 0.05, the walk meets each size of the range first,
 // and finds its row.
 TEST(Gicleur, ChaqueTaille) {
@@ -37,9 +25,19 @@ TEST(Gicleur, ChaqueTaille) {
     }
 }
 
-TEST(Gicleur, Refus) {
+TEST(Gicleur, ExemplesEtRefus) {
+    const auto r = calculer({20, 0.9f, 10, 10.25f, 20, 0.9}).value();
+    EXPECT_EQ(std::tuple(r.gicleur, r.pression, r.debit, r.rangee),
+              std::tuple(0.45, 11.11f, 2.17, 2));
+    // The flow comes from the double readings: 2.665 as a single is below the half.
+    EXPECT_EQ(calculer({2.665f, 1, 10, 1, 2.665, 1}).value().debit, 2.67);
+    // 1.05 at 1 bar is no size: 0.11 bar more gives 1.00 at once.
+    float p = 1;
+    EXPECT_EQ(Gicleur(13.86f, p, 0.9f, 10.25f), 1.0);
+    EXPECT_FLOAT_EQ(p, 1.12f);
+    // Raised to exactly 20 bar, still allowed; not beyond.
     const auto q = static_cast<float>(0.5 * 3.785 * std::sqrt(19.99 / 7));
-    float p = 19.99f; // raised to exactly 20, still allowed
+    p = 19.99f;
     EXPECT_EQ(Gicleur(q, p, 1, 1), 0.5);
     EXPECT_EQ(p, 20.0f);
     p = 19.995f;
@@ -54,12 +52,11 @@ TEST(Gicleur, Refus) {
     EXPECT_EQ(p, 10.0f);
     // Below 0.35 at the start; a negative power; a zero efficiency, pressure or heating value; a
     // negative pressure.
-    EXPECT_FALSE(calculer({5, 0.9f, 8, 10.25f, 5, 0.9}));
-    EXPECT_FALSE(calculer({-20, 0.9f, 10, 10.25f, -20, 0.9}));
-    EXPECT_FALSE(calculer({20, 0, 10, 10.25f, 20, 0}));
-    EXPECT_FALSE(calculer({20, 0.9f, 0, 10.25f, 20, 0.9}));
-    EXPECT_FALSE(calculer({20, 0.9f, 10, 0, 20, 0.9}));
-    EXPECT_FALSE(calculer({20, 0.9f, -1, 10.25f, 20, 0.9}));
+    using E = Entree;
+    for (const E& e : {E{5, 0.9f, 8, 10.25f, 5, 0.9}, E{-20, 0.9f, 10, 10.25f, -20, 0.9},
+                       E{20, 0, 10, 10.25f, 20, 0}, E{20, 0.9f, 0, 10.25f, 20, 0.9},
+                       E{20, 0.9f, 10, 0, 20, 0.9}, E{20, 0.9f, -1, 10.25f, 20, 0.9}})
+        EXPECT_FALSE(calculer(e)) << e.puissance << ' ' << e.pression << ' ' << e.pci;
 }
 
 } // namespace

@@ -17,7 +17,7 @@ Air air(double t, double x) {
 }
 
 // Each value as its label shows it: kg/m³, kg/l, m³/kg, l/kg.
-TEST(MasseVolumique, Eau) {
+TEST(MasseVolumique, EauEtAir) {
     for (const auto& [t, attendu] : {std::pair(0.f, std::tuple(999.919, 1.0, 0.001, 1.0)),
                                      {4.f, {1000.007, 1, 0.001, 1}},
                                      {20.f, {998.228, 0.998, 0.001, 1.002}},
@@ -28,9 +28,7 @@ TEST(MasseVolumique, Eau) {
     }
     EXPECT_EQ(std::get<RefusTemperature>(calculerEau(-0.5f)), RefusTemperature::TropBasse);
     EXPECT_EQ(std::get<RefusTemperature>(calculerEau(150.5f)), RefusTemperature::TropHaute);
-}
 
-TEST(MasseVolumique, Air) {
     // Dry air, then humid air, at 20 °C: a negative humidity is accepted and lowers the volume.
     for (const auto& [x, humide] : {std::pair(0.0, std::pair(1.20391, 0.83063)),
                                     {0.01, {1.18487, 0.84397}},

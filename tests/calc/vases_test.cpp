@@ -145,13 +145,11 @@ TEST(VaseSanitaire, Exemples) {
     // Vmin = 0 fails the highest mains pressure after the reserve is shown: at the defaults the
     // reserve is 0; with the precharge above the valve setting it is negative. Then failures before
     // the reserve is known.
-    const auto echec = [](const sanitaire::Entree& e) {
-        return std::get<sanitaire::Echec>(sanitaire::calculer(e)).reserveNegative;
-    };
-    EXPECT_EQ(echec(ballon(0, 0)), false);
-    EXPECT_EQ(echec(ballon(0, 8, 8)), true);
-    EXPECT_EQ(echec(ballon(200, 8, 4, 45000)), std::nullopt);
-    EXPECT_EQ(echec(ballon(200, infini)), std::nullopt);
+    for (const auto& [e, negative] : {std::pair(ballon(0, 0), std::optional(false)),
+                                      {ballon(0, 8, 8), true},
+                                      {ballon(200, 8, 4, 45000), std::nullopt},
+                                      {ballon(200, infini), std::nullopt}})
+        EXPECT_EQ(std::get<sanitaire::Echec>(sanitaire::calculer(e)).reserveNegative, negative);
 }
 
 } // namespace
