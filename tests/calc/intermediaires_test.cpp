@@ -1,5 +1,6 @@
 // The values each calculation forms on its way to its results, on one worked example each: tied
 // to the results and to one another by the formulas, and left out where the calculation stopped.
+// The flue's and the heating vessel's figures are pinned digit by digit on the sheet's tests.
 #include "calc/combustion.h"
 #include "calc/conversion.h"
 #include "calc/eau.h"
@@ -18,45 +19,26 @@
 
 namespace {
 
-// The draught covers the losses and the 14 Pa needed after 0.01 cm² steps from the pipe's section;
-// a refused draught keeps the pipe's loss that exceeds it, and nothing of the search.
+// A zero efficiency: the pipe's figures, then the failure, nothing of the search.
 TEST(Intermediaires, ConduitDeFumees) {
     namespace f = calc::cond_fumees;
     f::Intermediaires n;
-    const auto r = std::get<f::Resultat>(f::calculer(exemples::gaz24kW(), &n));
-    EXPECT_EQ(n.temperatureMoyenne, 120 - 2.5f * 9);
-    EXPECT_FLOAT_EQ(*n.tirage, (*n.masseVolumiqueAir - *n.masseVolumiqueFumees) * 8 * 9.81f);
-    EXPECT_EQ(n.total, double{*n.perteRaccordement} + *n.perteConduit + 10 + 4);
-    EXPECT_LE(*n.total, *n.tirage);
-    EXPECT_NEAR(*n.sectionRaccordement + *n.pas * 0.01, r.section, 0.01);
-
     f::Saisie s = exemples::gaz24kW();
-    s.puissance = 240;
-    EXPECT_EQ(std::get<f::Refus>(f::calculer(s, &n)), f::Refus::DepressionInsuffisante);
-    EXPECT_GE(*n.perteRaccordement + 14.0, *n.tirage);
-    EXPECT_FALSE(n.vitesseConduit || n.total || n.pas || n.echec);
     s.rendement = 0;
     EXPECT_EQ(std::get<f::Resultat>(f::calculer(s, &n)).section, 0);
     EXPECT_TRUE(n.echec && n.tirage && !n.vitesseRaccordement);
 }
 
-// 500 litres over 5 m keep the first Vmin; 600 litres take one correction, 514.8 litres over a
-// million. The sanitary vessel precharged at the mains pressure holds its whole volume as gas; the
-// pressure block's density is the correlation's at its temperature.
+// 600 litres take one correction, 514.8 litres over a million. The sanitary vessel precharged at
+// the mains pressure holds its whole volume as gas; the pressure block's density is the
+// correlation's at its temperature.
 TEST(Intermediaires, Vases) {
     namespace v = calc::vase_expansion;
     v::Intermediaires n;
-    const auto r = std::get<v::Resultat>(v::calculer({0, 70, 15, 500, 5, 3}, &n));
-    EXPECT_EQ(std::tuple(n.pa, n.a, n.rhoMax, n.corrections),
-              std::tuple(1.01325f, 1.01325f + 3, float(calc::masseVolumiqueEau(70)), 0));
-    EXPECT_FLOAT_EQ(*n.b, 1.01325f + 5 * *n.rhoFill * 9.81f / 100000);
-    EXPECT_EQ(static_cast<float>(nombres::Round(*n.vminInitial, 2)), r.vmin);
     v::calculer({0, 70, 15, 600, 0, 3}, &n);
     EXPECT_EQ(n.corrections, 1);
     v::calculer({0, 70, 15, 514.823866958, 0, 3}, &n);
     EXPECT_GT(*n.corrections, 1'000'000);
-    EXPECT_TRUE(std::holds_alternative<v::RefusHauteur>(v::calculer({0, 70, 15, 500, 26, 3}, &n)));
-    EXPECT_TRUE(n.pa && !n.a && !n.vminInitial);
 
     calc::vase_sanitaire::Intermediaires s;
     calc::vase_sanitaire::calculer({0, 65, 10, 200, 8, 4, 4, 7}, &s);
