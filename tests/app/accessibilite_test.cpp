@@ -125,8 +125,6 @@ private slots:
         };
         QCOMPARE(bulle("TxtMasse_Vol", 0),
                  "Température de l'eau\nUnité : °C\nPlage acceptée : 0 à 150 °C");
-        QCOMPARE(bulle("TxtMasse_Vol", 1),
-                 "Température de l'air\nUnité : °C\nPlage acceptée : -20 à 60 °C");
         QCOMPARE(bulle("TxtExpansion", 1), "Température moyenne maximale de fonctionnement\n"
                                            "Unité : °C\nPlage acceptée : au plus 100 °C");
         QCOMPARE(bulle("TxtExpansion", 6), "Hauteur statique de l'installation\nUnité : m\n"

@@ -71,6 +71,10 @@ protected:
     template <typename T = QWidget> T* controle(const char* nom) const {
         return page->findChild<T*>(nom);
     }
+    // Member i of the page's fields, lists and buttons: "PageGicleur" has TxtGicleur(i)…
+    QLineEdit* champ(int i) const { return trouver<QLineEdit>(page.get(), "Txt" + nom(), i); }
+    QComboBox* liste(int i) const { return trouver<QComboBox>(page.get(), "Cmb" + nom(), i); }
+    QPushButton* bouton(int i) const { return trouver<QPushButton>(page.get(), "Cmd" + nom(), i); }
     // The texts of members 0 to nombre − 1 of a control array, blank-separated.
     QString textes(const char* famille, int nombre) const;
     // From `depart`, the Tab key reaches each of `attendus` in turn.
@@ -81,6 +85,7 @@ private slots:
     void init();
 
 private:
+    QString nom() const { return QString(nomPage_).mid(4); }
     const char* nomPage_;
 };
 

@@ -9,8 +9,6 @@ public:
     TestPageCombustion() : BancPage("PageCombustion") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtCombustion", i); }
-    QComboBox* liste(int i) const { return controle<QComboBox>("CmbCombustion", i); }
     QLabel* label(const char* nom) const { return controle<QLabel>(nom); }
     QStringList resultats() const { return textes("LblResltat_Combustion", 7).split(u' '); }
     void cliquer(int i) const { banc::cliquer(controle<QWidget>("CmdCombustion", i)); }

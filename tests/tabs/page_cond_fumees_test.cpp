@@ -12,9 +12,7 @@ public:
     TestPageCondFumees() : BancPage("PageCond_Fumees") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtCond_Fumees", i); }
     QLineEdit* decalage(int i) const { return controle("TxtDevoiement", i); }
-    QComboBox* liste(int i) const { return controle<QComboBox>("CmbCond_Fumees", i); }
     QStringList resultats() const { return textes("LblResult_Cond_Fumees", 3).split(u' '); }
     QStringList devoiement() const { return textes("LblDevoiement", 3).split(u' '); }
     QWidget* cadre() const { return controle<QGroupBox>("CdrDevoiement"); }

@@ -8,11 +8,6 @@ class TestPageConversion : public banc::BancPage {
 public:
     TestPageConversion() : BancPage("PageConversion") {}
 
-private:
-    QLineEdit* champ(int i) const { return controle("TxtConversion", i); }
-    QComboBox* liste(int i) const { return controle<QComboBox>("CmbConversion", i); }
-    QPushButton* bouton(int i) const { return controle<QPushButton>("CmdConversion", i); }
-
 private slots:
     // ">" converts the left field into the right one, "<" the right into the
     // left, Enter in a field or in its unit list from that field. Picking the

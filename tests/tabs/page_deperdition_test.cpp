@@ -13,8 +13,6 @@ public:
     TestPageDeperdition() : BancPage("PageDeperdition") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtDeperdition", i); }
-    QComboBox* liste(int i) const { return controle<QComboBox>("CmbDeperdition", i); }
     QLabel* legende(int i) const { return controle<QLabel>("LblDeperdition", i); }
     QCheckBox* isolee() const { return controle<QCheckBox>("ChkDeperdition"); }
     QRadioButton* option(int i) const { return controle<QRadioButton>("OptDeperdition", i); }

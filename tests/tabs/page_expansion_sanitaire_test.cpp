@@ -9,7 +9,6 @@ public:
     TestPageExpansionSanitaire() : BancPage("PageExpansionSanitaire") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtExpansionSanitaire", i); }
     QLabel* resultat(int i) const { return controle<QLabel>("LblResultat_Expansion_Sanitaire", i); }
     QString resultats() const { return textes("LblResultat_Expansion_Sanitaire", 8); }
     QString titreReserve() const { return controle<QLabel>("LblExpansion", 44)->text(); }

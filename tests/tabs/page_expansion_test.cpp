@@ -9,7 +9,6 @@ public:
     TestPageExpansion() : BancPage("PageExpansion") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtExpansion", i); }
     QLineEdit* temp(int i) const { return controle("TxtExpansionTemp", i); }
     QString texte(const char* nom) const { return controle<QLabel>(nom)->text(); }
     // The pressure, then the three lines under it.

@@ -11,7 +11,6 @@ public:
     TestPageGicleur() : BancPage("PageGicleur") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtGicleur", i); }
     QLabel* avertissement() const { return controle<QLabel>("LblGic(12)"); }
     QListWidget* gamme() const { return controle<QListWidget>("LstGicleur"); }
     QString resultats() const { return textes("LblGicleur", 3); }

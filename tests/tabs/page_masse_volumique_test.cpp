@@ -9,7 +9,6 @@ public:
     TestPageMasseVolumique() : BancPage("PageMasse_Vol") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtMasse_Vol", i); }
     void saisir(const QString& eau, const QString& air, const QString& humidite) {
         for (int i = 0; i < 3; ++i)
             banc::taper(champ(i), QStringList{eau, air, humidite}[i]);

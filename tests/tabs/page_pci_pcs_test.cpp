@@ -9,9 +9,6 @@ public:
     TestPagePCI_PCS() : BancPage("PagePCI_PCS") {}
 
 private:
-    QLineEdit* champ(int i) const { return controle("TxtPCI_PCS", i); }
-    QComboBox* liste(int i) const { return controle<QComboBox>("CmbPCI_PCS", i); }
-    QPushButton* bouton(int i) const { return controle<QPushButton>("CmdPCI_PCS", i); }
     // The six fields, then the sentences of heating oil, natural gas, propane.
     QStringList vus() const {
         QStringList v{textes("TxtPCI_PCS", 6)};
