@@ -101,25 +101,20 @@ template <auto M> using ClasseDe = typename MembreDe<decltype(M)>::Classe;
 template <auto M> bool lireDans(ClasseDe<M>& entree, std::u16string_view texte, char16_t sep) {
     using T = typename MembreDe<decltype(M)>::Type;
     auto& valeur = entree.*M;
-    if constexpr (std::is_same_v<T, float> || std::is_same_v<T, std::optional<float>>) {
-        const auto v = nombres::lireSimple(texte, sep);
-        if constexpr (std::is_same_v<T, float>) {
-            valeur = v.value_or(0);
-            return v.has_value();
-        } else {
-            valeur = v;
-            return true;
-        }
+    constexpr bool simple = std::is_same_v<T, float> || std::is_same_v<T, std::optional<float>>;
+    static_assert(simple || std::is_same_v<T, double> || std::is_same_v<T, std::optional<double>>);
+    const auto v = [&] {
+        if constexpr (simple)
+            return nombres::lireSimple(texte, sep);
+        else
+            return nombres::lireDouble(texte, sep);
+    }();
+    if constexpr (std::is_same_v<T, float> || std::is_same_v<T, double>) {
+        valeur = v.value_or(0);
+        return v.has_value();
     } else {
-        static_assert(std::is_same_v<T, double> || std::is_same_v<T, std::optional<double>>);
-        const auto v = nombres::lireDouble(texte, sep);
-        if constexpr (std::is_same_v<T, double>) {
-            valeur = v.value_or(0);
-            return v.has_value();
-        } else {
-            valeur = v;
-            return true;
-        }
+        valeur = v;
+        return true;
     }
 }
 
